@@ -1,0 +1,88 @@
+#include "animation/uf_AnimationEffect.h"
+#include "ui/FloatAnimation.h"
+#include "ui/GlowEffect.h"
+#include "ui/Label.h"
+#include "ui/Rectangle.h"
+#include "ui/Runtime.h"
+
+namespace {
+// Reused from tick to tick: a tick allocates nothing once warmed up.
+TNbrArray ReservedList() {
+    TNbrArray jobs;
+    jobs.reserve(maxAnimationJob);
+    return jobs;
+}
+TNbrArray CurrentJob = ReservedList();
+TNbrArray RemainJob = ReservedList();
+
+void Enable(const TWeak<TFloatAnimation>& animation) {
+    if (TFloatAnimation* a = animation.get()) a->SetEnabled(true);
+}
+}  // namespace
+
+void TfAnimation::timStepByStepTimer(TObject*) {
+    if (Animation_Job.empty()) {
+        timStepByStep->SetEnabled(false);
+        return;
+    }
+    const TDateTime Current_Time = Now();
+    // The clock reads whole milliseconds; rounding the difference to them
+    // keeps "strictly before" exact instead of at the mercy of day fractions.
+    const double PassTime_Second = double(Round((Current_Time - Animation_StartTime) * DaySecond * 1000)) / 1000;
+
+    CurrentJob.clear();
+    RemainJob.clear();
+    for (double entry : Animation_Job) {
+        const int z = int(Round(entry));
+        if (Animation_JobStart[z] >= PassTime_Second)
+            RemainJob.push_back(z);
+        else
+            CurrentJob.push_back(z);
+    }
+    Animation_Job.swap(RemainJob);
+    // A job may reset the engine or record new jobs (a handler never does,
+    // but nothing stops it); the walk goes over its own list regardless.
+    for (double entry : CurrentJob) RunJob(int(Round(entry)));
+}
+
+void TfAnimation::RunJob(int z) {
+    switch (Animation_JobType[z]) {
+        case Animation_JobType_isLabel:
+            if (TLabel* label = Animation_Label[z].get()) label->SetVisible(true);
+            Enable(Animation_FontSize[z]);
+            Enable(Animation_Opacity[z]);
+            break;
+        case Animation_JobType_isRectangle:
+            if (TRectangle* box = Animation_Rectangle[z].get()) box->SetVisible(true);
+            Enable(Animation_Opacity[z]);
+            break;
+        case Animation_JobType_isHideLabel:
+        case Animation_JobType_isHideRectangle:
+            Enable(Animation_Hide[z]);
+            break;
+        case Animation_JobType_isMoveX:
+            Enable(Animation_MoveX[z]);
+            break;
+        case Animation_JobType_isMoveY:
+            Enable(Animation_MoveY[z]);
+            break;
+        case Animation_JobType_isChangeLabelColor:
+            if (auto* label = dynamic_cast<TLabel*>(Animation_JobParent[z].get()))
+                label->SetFontColor(Animation_LabelColor[z]);
+            break;
+        case Animation_JobType_isChangeLabelSize:
+            Enable(Animation_FontSize[z]);
+            break;
+        case Animation_JobType_isRotate:
+            Enable(Animation_Rotate[z]);
+            break;
+        case Animation_JobType_isCreateGlowEffect:
+            if (TGlowEffect* glow = Animation_GlowEffect[z].get()) glow->SetEnabled(true);
+            break;
+        case Animation_JobType_isHideGlowEffect:
+            if (TGlowEffect* glow = Animation_GlowEffect[Animation_ReferenceNbr[z]].get()) glow->SetEnabled(false);
+            break;
+        default:
+            break;  // an unknown code: the job has left the list and is gone
+    }
+}

@@ -1,0 +1,29 @@
+// "計算結果": under every product, the product of its first two factors
+// times the third, then the result; "出題" comes back as the last result enters.
+#include "animation/uf_AnimationEffect.h"
+#include "app/MultipleDemo.h"
+#include "ui/Runtime.h"
+
+void TfMultipleDemo::btnStep4Click(TObject*) {
+    timStep1->SetEnabled(false);
+    btnStep4->SetVisible(false);
+    const double nfSize = BoxSize * 3.0 / 4;
+    fAnimation->Reset(vvTimeScale);
+    double jTime = fAnimation->JobSchedule_StartTime;
+    auto place = [&](TPointF at, double start, const UnicodeString& text) {
+        fAnimation->Create_String_Animation(paneCAL, at.X, at.Y, start, 0.8, text, u"Ink Free", nfSize,
+                                            TAlphaColors::Navy, BoxSize, BoxSize, TTextAlign::Center,
+                                            TTextAlign::Center);
+    };
+    for (int i = 1; i <= 6; ++i) {
+        const TPointF block = SelectArrangement(i);
+        const UnicodeString SecondLineStr = u"=" + IntToStr(A * B) + u"x" + IntToStr(C);
+        place({block.X, block.Y + 2 * BoxSize}, jTime, SecondLineStr);
+        const UnicodeString ThirdLineStr = u"=" + IntToStr(A * B * C);
+        place({block.X, block.Y + 3 * BoxSize}, jTime + 3, ThirdLineStr);
+        jTime += 6.5;
+    }
+    fAnimation->Start();
+    timStep1->SetInterval(int(Round(Animation_JobStart[Animation_JobCounter] * 1000)));
+    timStep1->SetEnabled(true);
+}

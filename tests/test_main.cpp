@@ -1,0 +1,17 @@
+// Every test runs with a real QApplication on Qt's offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+#include "ui/Fonts.h"
+#include "ui/Runtime.h"
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    RegisterLessonFonts();
+    FormatSettings.DecimalSeparator = u'.';
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

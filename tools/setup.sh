@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Tarnwick, builds it, and then either opens the lesson or runs the tests.
+#
+#   bash tools/setup.sh lesson   install what is missing, build, open the lesson window
+#   bash tools/setup.sh test     install what is missing, build normally and with sanitizers, run all tests
+#
+# Safe to run again: apt is skipped when every package is there, and the builds are incremental.
+set -euo pipefail
+
+readonly PACKAGES=(
+    build-essential cmake pkg-config
+    qt6-base-dev qt6-qpa-plugins libgl-dev
+    libgtest-dev googletest libbenchmark-dev
+    fonts-arphic-ukai fonts-comic-neue fonts-dejavu-core
+    xvfb xdotool x11-utils imagemagick
+)
+
+repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$repo_root"
+
+usage() {
+    echo "usage: bash tools/setup.sh lesson|test" >&2
+    exit 2
+}
+
+missing_packages() {
+    local package
+    for package in "${PACKAGES[@]}"; do
+        if [[ "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null)" != "install ok installed" ]]; then
+            echo "$package"
+        fi
+    done
+}
+
+install_packages() {
+    local missing
+    mapfile -t missing < <(missing_packages)
+    if ((${#missing[@]} == 0)); then
+        return
+    fi
+    local as_root=()
+    if ((EUID != 0)); then
+        if ! command -v sudo >/dev/null; then
+            echo "These packages are missing and installing them needs root: ${missing[*]}" >&2
+            exit 1
+        fi
+        as_root=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# A build folder keeps the generator it was first configured with; cmake refuses to switch.
+generator_for() {
+    local build_dir="$1" cached
+    if [[ -f "$build_dir/CMakeCache.txt" ]]; then
+        cached="$(sed -n 's/^CMAKE_GENERATOR:INTERNAL=//p' "$build_dir/CMakeCache.txt")"
+        if [[ -n "$cached" ]]; then
+            echo "$cached"
+            return
+        fi
+    fi
+    if command -v ninja >/dev/null; then
+        echo Ninja
+    else
+        echo "Unix Makefiles"
+    fi
+}
+
+build() { # build folder, then extra cmake options; a target may follow "--target"
+    local build_dir="$1"
+    shift
+    local configure_options=() build_options=()
+    while (($#)); do
+        if [[ "$1" == --target ]]; then
+            build_options+=(--target "$2")
+            shift 2
+        else
+            configure_options+=("$1")
+            shift
+        fi
+    done
+    cmake -S . -B "$build_dir" -G "$(generator_for "$build_dir")" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        "${configure_options[@]}"
+    cmake --build "$build_dir" --parallel "$(nproc)" "${build_options[@]}"
+}
+
+run_tests() {
+    local build_dir="$1"
+    ctest --test-dir "$build_dir" --output-on-failure --no-tests=error --parallel "$(nproc)"
+}
+
+lesson() {
+    build build --target tarnwick
+    if [[ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]]; then
+        echo "Built build/app/tarnwick, but there is no display to open the lesson on;" \
+            "run this from a desktop session." >&2
+        exit 1
+    fi
+    exec build/app/tarnwick
+}
+
+test_all() {
+    build build
+    run_tests build
+    build build-asan -DTARNWICK_SANITIZE=ON -DTARNWICK_BENCH=OFF
+    # Qt's X11 platform leaves a buffer of the system's D-Bus library behind; tools/lsan.supp names only
+    # system libraries, so a leak in our own code is still reported.
+    ASAN_OPTIONS=detect_leaks=1 \
+        LSAN_OPTIONS="suppressions=$repo_root/tools/lsan.supp:print_suppressions=0" \
+        UBSAN_OPTIONS=print_stacktrace=1 \
+        run_tests build-asan
+}
+
+main() {
+    (($# == 1)) || usage
+    case "$1" in
+    lesson)
+        install_packages
+        lesson
+        ;;
+    test)
+        install_packages
+        test_all
+        ;;
+    *) usage ;;
+    esac
+}
+
+main "$@"

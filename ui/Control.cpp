@@ -1,0 +1,112 @@
+#include "ui/Control.h"
+
+#include <QPainter>
+
+#include "ui/Form.h"
+#include "ui/GlowEffect.h"
+
+void TControl::SetPosition(float x, float y) {
+    if (x == x_ && y == y_) return;
+    x_ = x;
+    y_ = y;
+    if (visible_) Repaint();
+}
+
+void TControl::SetSize(float w, float h) {
+    if (w == width_ && h == height_) return;
+    width_ = w;
+    height_ = h;
+    ContentChanged();
+}
+
+void TControl::SetBounds(float x, float y, float w, float h) {
+    SetPosition(x, y);
+    SetSize(w, h);
+}
+
+void TControl::SetVisible(bool visible) {
+    if (visible == visible_) return;
+    visible_ = visible;
+    TFmxObject::Repaint();
+}
+
+void TControl::SetOpacity(float opacity) {
+    if (opacity == opacity_) return;
+    opacity_ = opacity;
+    if (visible_) Repaint();
+}
+
+void TControl::SetRotationAngle(float degrees) {
+    if (degrees == rotationDeg_) return;
+    rotationDeg_ = degrees;
+    if (visible_) Repaint();
+}
+
+void TControl::ContentChanged() {
+    ++contentVersion_;
+    if (visible_) Repaint();
+}
+
+TForm* TControl::ParentForm() {
+    for (TFmxObject* p = this; p; p = p->Parent())
+        if (auto* form = dynamic_cast<TForm*>(p)) return form;
+    return nullptr;
+}
+
+void TControl::PaintTree(QPainter& painter) {
+    if (!visible_) return;
+    painter.save();
+    painter.translate(x_, y_);
+    if (rotationDeg_ != 0) {
+        painter.translate(width_ / 2, height_ / 2);
+        painter.rotate(rotationDeg_);
+        painter.translate(-width_ / 2, -height_ / 2);
+    }
+    painter.setOpacity(painter.opacity() * opacity_);
+    for (TFmxObject* child : Children()) {
+        TGlowEffect* glow = child->AsGlowEffect();
+        if (glow && glow->Enabled()) glow->PaintHalo(painter, *this);
+    }
+    Paint(painter);
+    for (TFmxObject* child : Children())
+        if (TControl* control = child->AsControl()) control->PaintTree(painter);
+    AfterPaintChildren(painter);
+    painter.restore();
+}
+
+TControl* TControl::ControlAt(TPointF p) {
+    if (!visible_) return nullptr;
+    const TPointF local{p.X - x_, p.Y - y_};
+    const auto& children = Children();
+    for (auto it = children.rbegin(); it != children.rend(); ++it)
+        if (TControl* control = (*it)->AsControl())
+            if (TControl* hit = control->ControlAt(local)) return hit;
+    const bool inside = local.X >= 0 && local.Y >= 0 && local.X < width_ && local.Y < height_;
+    return inside && WantsClicks() ? this : nullptr;
+}
+
+TPointF TControl::WindowToLocal(TPointF point) const {
+    for (const TFmxObject* p = this; p && p->Parent(); p = p->Parent()) {
+        const auto* control = const_cast<TFmxObject*>(p)->AsControl();
+        if (!control) break;
+        point.X -= control->x_;
+        point.Y -= control->y_;
+    }
+    return point;
+}
+
+TFloatPropertyAccess TControl::FindFloatProperty(std::string_view path) {
+    if (path == "Opacity")
+        return {[](TControl& c) { return c.Opacity(); }, [](TControl& c, float v) { c.SetOpacity(v); }};
+    if (path == "Position.X")
+        return {[](TControl& c) { return c.Position().X; }, [](TControl& c, float v) { c.SetPositionX(v); }};
+    if (path == "Position.Y")
+        return {[](TControl& c) { return c.Position().Y; }, [](TControl& c, float v) { c.SetPositionY(v); }};
+    if (path == "RotationAngle")
+        return {[](TControl& c) { return c.RotationAngle(); },
+                [](TControl& c, float v) { c.SetRotationAngle(v); }};
+    if (path == "Width") return {[](TControl& c) { return c.Width(); }, [](TControl& c, float v) { c.SetWidth(v); }};
+    if (path == "Height")
+        return {[](TControl& c) { return c.Height(); }, [](TControl& c, float v) { c.SetHeight(v); }};
+    return {};
+}

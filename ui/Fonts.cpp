@@ -1,0 +1,88 @@
+#include "ui/Fonts.h"
+
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QString>
+#include <QStringList>
+
+#include "ui/Color_qt.h"
+
+namespace {
+
+// The subsets compiled into the program carry names of their own, so an installed full font of the same
+// design is never shadowed by them and always comes first.
+struct EmbeddedFace {
+    const char* resourcePath;
+    const char* family;
+};
+
+constexpr EmbeddedFace kKaiSubset{":/fonts/TarnwickKai.ttf", "Tarnwick Kai"};
+constexpr EmbeddedFace kHandSubset{":/fonts/TarnwickHand.otf", "Tarnwick Hand"};
+
+// Debian's stand-ins for the Windows fonts the lesson was designed with.
+constexpr const char* kInstalledKai = "AR PL UKai TW";
+constexpr const char* kInstalledHand = "Comic Neue";
+
+// The first of these that is installed draws every text whose family the style decides.
+constexpr const char* kUiFamilyCandidates[] = {"Segoe UI", "DejaVu Sans"};
+constexpr const char* kUiFamilyWithoutApplication = "DejaVu Sans";
+
+struct FamilyMapping {
+    QString asked;
+    QStringList answers;
+};
+
+// Each Kai name also lists the other, so whichever of the two a Windows machine knows its real font by
+// is found for both.
+QList<FamilyMapping> LessonFamilyMappings() {
+    const QStringList kaiStandIns{kInstalledKai, kKaiSubset.family};
+    return {
+        {"DFKai-SB", QStringList{"標楷體"} + kaiStandIns},
+        {"標楷體", QStringList{"DFKai-SB"} + kaiStandIns},
+        {"Ink Free", {kInstalledHand, kHandSubset.family}},
+    };
+}
+
+void RegisterEmbeddedFace(const EmbeddedFace& face) {
+    if (QFontDatabase::hasFamily(face.family)) return;
+    QFile file(face.resourcePath);
+    if (!file.open(QIODevice::ReadOnly)) return;
+    QFontDatabase::addApplicationFontFromData(file.readAll());
+}
+
+QString ChooseUiFamily() {
+    for (const char* candidate : kUiFamilyCandidates)
+        if (QFontDatabase::hasFamily(candidate)) return candidate;
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+}
+
+bool GuiApplicationExists() {
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
+}  // namespace
+
+void RegisterLessonFonts() {
+    // Adding a family that is already listed changes nothing, so this part is safe to repeat as it is.
+    for (const FamilyMapping& mapping : LessonFamilyMappings())
+        QFont::insertSubstitutions(mapping.asked, mapping.answers);
+    // Adding a face also drops the fonts Qt has already matched, so a lookup made before this call does
+    // not keep its old answer.
+    RegisterEmbeddedFace(kKaiSubset);
+    RegisterEmbeddedFace(kHandSubset);
+}
+
+UnicodeString FamilyAnsweringFor(const UnicodeString& family) {
+    return FromQString(QFontInfo(QFont(ToQString(family))).family());
+}
+
+UnicodeString DefaultUiFamily() {
+    if (!GuiApplicationExists()) return FromQString(kUiFamilyWithoutApplication);
+    // Every label whose family comes from the style asks at each layout; the installed fonts do not
+    // change while the program runs.
+    static const UnicodeString chosen = FromQString(ChooseUiFamily());
+    return chosen;
+}

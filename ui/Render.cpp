@@ -1,0 +1,23 @@
+#include "ui/Render.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include "ui/Form.h"
+#include "ui/Render_qt.h"
+
+QImage RenderForm(TForm& form) {
+    QImage image(int(form.ClientWidth()), int(form.ClientHeight()), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(1);
+    image.setDotsPerMeterX(3780);  // 96 dpi, the resolution sizes are given in
+    image.setDotsPerMeterY(3780);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    form.PaintWindow(painter);
+    return image;
+}
+
+bool RenderFormToPng(TForm& form, const std::string& path) {
+    return RenderForm(form).save(QString::fromStdString(path), "PNG");
+}
