@@ -27,7 +27,9 @@ void TfAnimation::Start() {
     timStepByStep->SetEnabled(true);
 }
 
-void TfAnimation::AddJobScheduleTime(double aTime) { JobSchedule_StartTime += aTime; }
+void TfAnimation::AddJobScheduleTime(double aTime) {
+    JobSchedule_StartTime += aTime;
+}
 
 void TfAnimation::StartAndDurationInScale(double& aStart, double& aDuration) {
     aStart *= time_Scale;

@@ -4,8 +4,8 @@
 #include "ui/Label.h"
 
 TLabel* CreateHiddenLabel(TControl* Sender, double aLeft, double aTop, const UnicodeString& aChar,
-                          const UnicodeString& aFontName, double aFontSize, TAlphaColor aFontColor, double aWidth,
-                          double aHeight, TTextAlign aHorzAlign, TTextAlign aVertAlign) {
+                          const UnicodeString& aFontName, double aFontSize, TAlphaColor aFontColor,
+                          double aWidth, double aHeight, TTextAlign aHorzAlign, TTextAlign aVertAlign) {
     auto* label = new TLabel(Sender);
     label->SetParent(Sender);
     label->SetPosition(float(aLeft), float(aTop));
@@ -22,8 +22,9 @@ TLabel* CreateHiddenLabel(TControl* Sender, double aLeft, double aTop, const Uni
     return label;
 }
 
-TFloatAnimation* CreateFloatAnimation(TControl* target, const std::string& propertyName, bool startFromCurrent,
-                                      double startValue, double stopValue, double duration) {
+TFloatAnimation* CreateFloatAnimation(TControl* target, const std::string& propertyName,
+                                      bool startFromCurrent, double startValue, double stopValue,
+                                      double duration) {
     auto* animation = new TFloatAnimation(target);
     animation->SetParent(target);
     animation->PropertyName = propertyName;

@@ -13,9 +13,10 @@ class TFloatAnimation;
 // expects: its own font (nothing styled), starting at four fifths of
 // `aFontSize`, fixed size, the given alignment.
 TLabel* CreateHiddenLabel(TControl* Sender, double aLeft, double aTop, const UnicodeString& aChar,
-                          const UnicodeString& aFontName, double aFontSize, TAlphaColor aFontColor, double aWidth,
-                          double aHeight, TTextAlign aHorzAlign, TTextAlign aVertAlign);
+                          const UnicodeString& aFontName, double aFontSize, TAlphaColor aFontColor,
+                          double aWidth, double aHeight, TTextAlign aHorzAlign, TTextAlign aVertAlign);
 
 // A disabled property animation owned by, and acting on, `target`.
-TFloatAnimation* CreateFloatAnimation(TControl* target, const std::string& propertyName, bool startFromCurrent,
-                                      double startValue, double stopValue, double duration);
+TFloatAnimation* CreateFloatAnimation(TControl* target, const std::string& propertyName,
+                                      bool startFromCurrent, double startValue, double stopValue,
+                                      double duration);

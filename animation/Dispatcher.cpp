@@ -28,7 +28,8 @@ void TfAnimation::timStepByStepTimer(TObject*) {
     const TDateTime Current_Time = Now();
     // The clock reads whole milliseconds; rounding the difference to them
     // keeps "strictly before" exact instead of at the mercy of day fractions.
-    const double PassTime_Second = double(Round((Current_Time - Animation_StartTime) * DaySecond * 1000)) / 1000;
+    const double PassTime_Second =
+        double(Round((Current_Time - Animation_StartTime) * DaySecond * 1000)) / 1000;
 
     CurrentJob.clear();
     RemainJob.clear();
@@ -80,7 +81,8 @@ void TfAnimation::RunJob(int z) {
             if (TGlowEffect* glow = Animation_GlowEffect[z].get()) glow->SetEnabled(true);
             break;
         case Animation_JobType_isHideGlowEffect:
-            if (TGlowEffect* glow = Animation_GlowEffect[Animation_ReferenceNbr[z]].get()) glow->SetEnabled(false);
+            if (TGlowEffect* glow = Animation_GlowEffect[Animation_ReferenceNbr[z]].get())
+                glow->SetEnabled(false);
             break;
         default:
             break;  // an unknown code: the job has left the list and is gone

@@ -30,7 +30,9 @@ TJobArray<TWeak<TFloatAnimation>> Animation_Rotate;
 TJobArray<TWeak<TGlowEffect>> Animation_GlowEffect;
 TJobArray<int> Animation_ReferenceNbr;
 
-bool JobTableHasRoomFor(int count) { return count >= 0 && Animation_JobCounter + count <= maxAnimationJob; }
+bool JobTableHasRoomFor(int count) {
+    return count >= 0 && Animation_JobCounter + count <= maxAnimationJob;
+}
 
 namespace {
 // A new job starts from a clean row: nothing an earlier presentation left in

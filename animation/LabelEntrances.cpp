@@ -16,15 +16,16 @@ TPointF CellOf(Run run, double aLeft, double aTop, double aWidth, double aHeight
 
 }  // namespace
 
-void TfAnimation::Create_Label_Animation(TControl* Sender, double aLeft, double aTop, double aStart, double aDuration,
-                                         const UnicodeString& aChar, const UnicodeString& aFontName,
-                                         double aFontSize, TAlphaColor aFontColor, double aWidth, double aHeight,
+void TfAnimation::Create_Label_Animation(TControl* Sender, double aLeft, double aTop, double aStart,
+                                         double aDuration, const UnicodeString& aChar,
+                                         const UnicodeString& aFontName, double aFontSize,
+                                         TAlphaColor aFontColor, double aWidth, double aHeight,
                                          TTextAlign aHorzAlign, TTextAlign aVertAlign) {
     if (!Sender || !JobTableHasRoomFor(1)) return;
     StartAndDurationInScale(aStart, aDuration);
     const int z = RecordJob(Animation_JobType_isLabel, aStart);
-    TLabel* label = CreateHiddenLabel(Sender, aLeft, aTop, aChar, aFontName, aFontSize, aFontColor, aWidth, aHeight,
-                                      aHorzAlign, aVertAlign);
+    TLabel* label = CreateHiddenLabel(Sender, aLeft, aTop, aChar, aFontName, aFontSize, aFontColor, aWidth,
+                                      aHeight, aHorzAlign, aVertAlign);
     Animation_Label[z] = label;
     Animation_FontSize[z] = CreateFloatAnimation(label, "Font.Size", true, 0, aFontSize, aDuration / 2);
     Animation_Opacity[z] = CreateFloatAnimation(label, "Opacity", false, 0, 1, aDuration);
@@ -32,14 +33,15 @@ void TfAnimation::Create_Label_Animation(TControl* Sender, double aLeft, double 
 
 void TfAnimation::Create_String_Animation(TControl* Sender, double aLeft, double aTop, double aStart,
                                           double aDuration, const UnicodeString& aString,
-                                          const UnicodeString& aFontName, double aFontSize, TAlphaColor aFontColor,
-                                          double aWidth, double aHeight, TTextAlign aHorzAlign,
-                                          TTextAlign aVertAlign) {
-    if (!Sender || !JobTableHasRoomFor(int(std::min<std::size_t>(aString.size(), maxAnimationJob + 1)))) return;
+                                          const UnicodeString& aFontName, double aFontSize,
+                                          TAlphaColor aFontColor, double aWidth, double aHeight,
+                                          TTextAlign aHorzAlign, TTextAlign aVertAlign) {
+    if (!Sender || !JobTableHasRoomFor(int(std::min<std::size_t>(aString.size(), maxAnimationJob + 1))))
+        return;
     for (std::size_t i = 0; i < aString.size(); ++i)
         Create_Label_Animation(Sender, aLeft + double(int(i) * BoxSize), aTop, aStart, aDuration,
-                               aString.substr(i, 1), aFontName, aFontSize, aFontColor, aWidth, aHeight, aHorzAlign,
-                               aVertAlign);
+                               aString.substr(i, 1), aFontName, aFontSize, aFontColor, aWidth, aHeight,
+                               aHorzAlign, aVertAlign);
 }
 
 void TfAnimation::Create_Label_Animation_Right(TControl* Sender, double aLeft, double aTop, double aStart,
@@ -67,26 +69,29 @@ void TfAnimation::Create_Label_Animation_Right(TControl* Sender, double aLeft, d
 void TfAnimation::Create_Label_Animation_Vertical(TControl* Sender, double aLeft, double aTop, double aStart,
                                                   double aDuration, const UnicodeString& aText,
                                                   const UnicodeString& aFontName, double aFontSize,
-                                                  TAlphaColor aFontColor, double aWidth, double aHeight, TTextAlign,
-                                                  TTextAlign) {
+                                                  TAlphaColor aFontColor, double aWidth, double aHeight,
+                                                  TTextAlign, TTextAlign) {
     if (!Sender || !JobTableHasRoomFor(int(std::min<std::size_t>(aText.size(), maxAnimationJob + 1)))) return;
     for (std::size_t i = 0; i < aText.size(); ++i) {
         const TPointF cell = CellOf(Run::Vertical, aLeft, aTop, aWidth, aHeight, i);
-        Create_Label_Animation(Sender, cell.X, cell.Y, aStart, aDuration, aText.substr(i, 1), aFontName, aFontSize,
-                               aFontColor, aWidth, aHeight, TTextAlign::Center, TTextAlign::Center);
+        Create_Label_Animation(Sender, cell.X, cell.Y, aStart, aDuration, aText.substr(i, 1), aFontName,
+                               aFontSize, aFontColor, aWidth, aHeight, TTextAlign::Center,
+                               TTextAlign::Center);
     }
 }
 
-void TfAnimation::Create_Label_Animation_Horizontal(TControl* Sender, double aLeft, double aTop, double aStart,
-                                                    double aDuration, const UnicodeString& aText,
+void TfAnimation::Create_Label_Animation_Horizontal(TControl* Sender, double aLeft, double aTop,
+                                                    double aStart, double aDuration,
+                                                    const UnicodeString& aText,
                                                     const UnicodeString& aFontName, double aFontSize,
-                                                    TAlphaColor aFontColor, double aWidth, double aHeight, TTextAlign,
-                                                    TTextAlign) {
+                                                    TAlphaColor aFontColor, double aWidth, double aHeight,
+                                                    TTextAlign, TTextAlign) {
     if (!Sender || !JobTableHasRoomFor(int(std::min<std::size_t>(aText.size(), maxAnimationJob + 1)))) return;
     for (std::size_t i = 0; i < aText.size(); ++i) {
         const TPointF cell = CellOf(Run::Horizontal, aLeft, aTop, aWidth, aHeight, i);
-        Create_Label_Animation(Sender, cell.X, cell.Y, aStart, aDuration, aText.substr(i, 1), aFontName, aFontSize,
-                               aFontColor, aWidth, aHeight, TTextAlign::Center, TTextAlign::Center);
+        Create_Label_Animation(Sender, cell.X, cell.Y, aStart, aDuration, aText.substr(i, 1), aFontName,
+                               aFontSize, aFontColor, aWidth, aHeight, TTextAlign::Center,
+                               TTextAlign::Center);
     }
 }
 
@@ -94,12 +99,13 @@ void TfAnimation::Create_Label_Animation_And_Hide(TControl* Sender, double aLeft
                                                   double aDuration, double aHideStart, double aHideDuration,
                                                   const UnicodeString& aChar, const UnicodeString& aFontName,
                                                   double aFontSize, TAlphaColor aFontColor, double aWidth,
-                                                  double aHeight, TTextAlign aHorzAlign, TTextAlign aVertAlign) {
+                                                  double aHeight, TTextAlign aHorzAlign,
+                                                  TTextAlign aVertAlign) {
     if (!Sender || !JobTableHasRoomFor(2)) return;
     StartAndDurationInScale(aStart, aDuration);
     const int z1 = RecordJob(Animation_JobType_isLabel, aStart);
-    TLabel* label = CreateHiddenLabel(Sender, aLeft, aTop, aChar, aFontName, aFontSize, aFontColor, aWidth, aHeight,
-                                      aHorzAlign, aVertAlign);
+    TLabel* label = CreateHiddenLabel(Sender, aLeft, aTop, aChar, aFontName, aFontSize, aFontColor, aWidth,
+                                      aHeight, aHorzAlign, aVertAlign);
     Animation_Label[z1] = label;
     Animation_FontSize[z1] = CreateFloatAnimation(label, "Font.Size", true, 0, aFontSize, aDuration / 2);
     // Shows fully opaque, then dims while it grows.
@@ -114,8 +120,8 @@ void TfAnimation::Create_Label_Animation_Vertical_And_Hide(TControl* Sender, dou
                                                            double aStart, double aDuration, double aHideStart,
                                                            double aHideDuration, const UnicodeString& aText,
                                                            const UnicodeString& aFontName, double aFontSize,
-                                                           TAlphaColor aFontColor, double aWidth, double aHeight,
-                                                           TTextAlign, TTextAlign) {
+                                                           TAlphaColor aFontColor, double aWidth,
+                                                           double aHeight, TTextAlign, TTextAlign) {
     if (!Sender || !JobTableHasRoomFor(int(std::min<std::size_t>(aText.size(), maxAnimationJob)) * 2)) return;
     for (std::size_t i = 0; i < aText.size(); ++i) {
         const TPointF cell = CellOf(Run::Vertical, aLeft, aTop, aWidth, aHeight, i);
@@ -125,12 +131,10 @@ void TfAnimation::Create_Label_Animation_Vertical_And_Hide(TControl* Sender, dou
     }
 }
 
-void TfAnimation::Create_Label_Animation_Horizontal_And_Hide(TControl* Sender, double aLeft, double aTop,
-                                                             double aStart, double aDuration, double aHideStart,
-                                                             double aHideDuration, const UnicodeString& aText,
-                                                             const UnicodeString& aFontName, double aFontSize,
-                                                             TAlphaColor aFontColor, double aWidth, double aHeight,
-                                                             TTextAlign, TTextAlign) {
+void TfAnimation::Create_Label_Animation_Horizontal_And_Hide(
+    TControl* Sender, double aLeft, double aTop, double aStart, double aDuration, double aHideStart,
+    double aHideDuration, const UnicodeString& aText, const UnicodeString& aFontName, double aFontSize,
+    TAlphaColor aFontColor, double aWidth, double aHeight, TTextAlign, TTextAlign) {
     if (!Sender || !JobTableHasRoomFor(int(std::min<std::size_t>(aText.size(), maxAnimationJob)) * 2)) return;
     for (std::size_t i = 0; i < aText.size(); ++i) {
         const TPointF cell = CellOf(Run::Horizontal, aLeft, aTop, aWidth, aHeight, i);

@@ -56,15 +56,15 @@ inline const UnicodeString SignDivision = u"\u00A1\u00D2";
 constexpr double DaySecond = 86400;
 
 class TfAnimation : public TForm {
-public:
+  public:
     explicit TfAnimation(TComponent* AOwner);
 
     TTimer* timStepByStep;
 
-    TDateTime Animation_StartTime = 0;   // when Start was last called
-    double JobSchedule_StartTime = 0;    // schedule origin, unscaled seconds
-    double time_Scale = 1;               // applied to every start and duration on record
-    double signLeft = 0, signTop = 0;    // operator target inside one column transform
+    TDateTime Animation_StartTime = 0;  // when Start was last called
+    double JobSchedule_StartTime = 0;   // schedule origin, unscaled seconds
+    double time_Scale = 1;              // applied to every start and duration on record
+    double signLeft = 0, signTop = 0;   // operator target inside one column transform
 
     // --- the schedule clock ---
     void Reset(double aValue);
@@ -81,47 +81,53 @@ public:
                                 TAlphaColor aFontColor, double aWidth, double aHeight, TTextAlign aHorzAlign,
                                 TTextAlign aVertAlign);
     void Create_String_Animation(TControl* Sender, double aLeft, double aTop, double aStart, double aDuration,
-                                 const UnicodeString& aString, const UnicodeString& aFontName, double aFontSize,
-                                 TAlphaColor aFontColor, double aWidth, double aHeight, TTextAlign aHorzAlign,
-                                 TTextAlign aVertAlign);
-    void Create_Label_Animation_Right(TControl* Sender, double aLeft, double aTop, double aStart, double aDuration,
-                                      const UnicodeString& aChar, const UnicodeString& aFontName, double aFontSize,
-                                      TAlphaColor aFontColor, double aWidth, double aHeight, TTextAlign aHorzAlign,
-                                      TTextAlign aVertAlign);
+                                 const UnicodeString& aString, const UnicodeString& aFontName,
+                                 double aFontSize, TAlphaColor aFontColor, double aWidth, double aHeight,
+                                 TTextAlign aHorzAlign, TTextAlign aVertAlign);
+    void Create_Label_Animation_Right(TControl* Sender, double aLeft, double aTop, double aStart,
+                                      double aDuration, const UnicodeString& aChar,
+                                      const UnicodeString& aFontName, double aFontSize,
+                                      TAlphaColor aFontColor, double aWidth, double aHeight,
+                                      TTextAlign aHorzAlign, TTextAlign aVertAlign);
     void Create_Label_Animation_Vertical(TControl* Sender, double aLeft, double aTop, double aStart,
-                                         double aDuration, const UnicodeString& aText, const UnicodeString& aFontName,
-                                         double aFontSize, TAlphaColor aFontColor, double aWidth, double aHeight,
+                                         double aDuration, const UnicodeString& aText,
+                                         const UnicodeString& aFontName, double aFontSize,
+                                         TAlphaColor aFontColor, double aWidth, double aHeight,
                                          TTextAlign aHorzAlign, TTextAlign aVertAlign);
     void Create_Label_Animation_Horizontal(TControl* Sender, double aLeft, double aTop, double aStart,
                                            double aDuration, const UnicodeString& aText,
-                                           const UnicodeString& aFontName, double aFontSize, TAlphaColor aFontColor,
-                                           double aWidth, double aHeight, TTextAlign aHorzAlign,
-                                           TTextAlign aVertAlign);
+                                           const UnicodeString& aFontName, double aFontSize,
+                                           TAlphaColor aFontColor, double aWidth, double aHeight,
+                                           TTextAlign aHorzAlign, TTextAlign aVertAlign);
     void Create_Label_Animation_And_Hide(TControl* Sender, double aLeft, double aTop, double aStart,
                                          double aDuration, double aHideStart, double aHideDuration,
-                                         const UnicodeString& aChar, const UnicodeString& aFontName, double aFontSize,
-                                         TAlphaColor aFontColor, double aWidth, double aHeight,
-                                         TTextAlign aHorzAlign, TTextAlign aVertAlign);
+                                         const UnicodeString& aChar, const UnicodeString& aFontName,
+                                         double aFontSize, TAlphaColor aFontColor, double aWidth,
+                                         double aHeight, TTextAlign aHorzAlign, TTextAlign aVertAlign);
     void Create_Label_Animation_Vertical_And_Hide(TControl* Sender, double aLeft, double aTop, double aStart,
                                                   double aDuration, double aHideStart, double aHideDuration,
                                                   const UnicodeString& aText, const UnicodeString& aFontName,
                                                   double aFontSize, TAlphaColor aFontColor, double aWidth,
-                                                  double aHeight, TTextAlign aHorzAlign, TTextAlign aVertAlign);
-    void Create_Label_Animation_Horizontal_And_Hide(TControl* Sender, double aLeft, double aTop, double aStart,
-                                                    double aDuration, double aHideStart, double aHideDuration,
-                                                    const UnicodeString& aText, const UnicodeString& aFontName,
-                                                    double aFontSize, TAlphaColor aFontColor, double aWidth,
-                                                    double aHeight, TTextAlign aHorzAlign, TTextAlign aVertAlign);
+                                                  double aHeight, TTextAlign aHorzAlign,
+                                                  TTextAlign aVertAlign);
+    void Create_Label_Animation_Horizontal_And_Hide(TControl* Sender, double aLeft, double aTop,
+                                                    double aStart, double aDuration, double aHideStart,
+                                                    double aHideDuration, const UnicodeString& aText,
+                                                    const UnicodeString& aFontName, double aFontSize,
+                                                    TAlphaColor aFontColor, double aWidth, double aHeight,
+                                                    TTextAlign aHorzAlign, TTextAlign aVertAlign);
 
     // --- animation sets ---
     void Create_Label_Animations(TControl* Sender, double aLeft, double aTop, double aWidth, double aHeight,
                                  const UnicodeString& aChar, const UnicodeString& aFontName, double aFontSize,
-                                 TAlphaColor aFontColor, double aStart, double aDuration, TTextAlign aHorzAlign,
-                                 TTextAlign aVertAlign, const std::vector<TAnimationRecord>& aAnimationSets);
-    void Create_String_Animations(TControl* Sender, double aLeft, double aTop, double aStart, double aDuration,
-                                  const UnicodeString& aString, const UnicodeString& aFontName, double aFontSize,
-                                  TAlphaColor aFontColor, double aWidth, double aHeight, TTextAlign aHorzAlign,
-                                  TTextAlign aVertAlign, const std::vector<TAnimationRecord>& aAnimationSets);
+                                 TAlphaColor aFontColor, double aStart, double aDuration,
+                                 TTextAlign aHorzAlign, TTextAlign aVertAlign,
+                                 const std::vector<TAnimationRecord>& aAnimationSets);
+    void Create_String_Animations(TControl* Sender, double aLeft, double aTop, double aStart,
+                                  double aDuration, const UnicodeString& aString,
+                                  const UnicodeString& aFontName, double aFontSize, TAlphaColor aFontColor,
+                                  double aWidth, double aHeight, TTextAlign aHorzAlign, TTextAlign aVertAlign,
+                                  const std::vector<TAnimationRecord>& aAnimationSets);
 
     // --- effects on existing controls ---
     void MoveXY_ExistLabelAnimation(TControl* T, double aLeft, double aTop, double aStart, double aDuration);
@@ -134,18 +140,19 @@ public:
     void AddFontSizeAnimation(TControl* T, double aFontSize, double aDuration);
 
     // --- rectangles ---
-    void Create_Rectangle_Animation(TControl* Sender, double aLeft, double aTop, double aStart, double aDuration,
-                                    TAlphaColor aColor, double aWidth, double aHeight);
+    void Create_Rectangle_Animation(TControl* Sender, double aLeft, double aTop, double aStart,
+                                    double aDuration, TAlphaColor aColor, double aWidth, double aHeight);
     void Create_Rectangle_Animation_And_Hide(TControl* Sender, double aLeft, double aTop, double aStart,
                                              double aDuration, double aHideStart, double aHideDuration,
                                              const UnicodeString& aChar, const UnicodeString& aFontName,
-                                             double aFontSize, TAlphaColor aFontColor, double aWidth, double aHeight,
-                                             TTextAlign aHorzAlign, TTextAlign aVertAlign);
+                                             double aFontSize, TAlphaColor aFontColor, double aWidth,
+                                             double aHeight, TTextAlign aHorzAlign, TTextAlign aVertAlign);
 
     // --- one-line formulas ---
     void Create_AdditionFormula_Animation(TControl* Sender, double aLeft, double aTop, double aStart,
-                                          double aDuration, const TNbrArray& aNbr, const UnicodeString& aFontName,
-                                          double aFontSize, TAlphaColor aFontColor, double aWidth, double aHeight,
+                                          double aDuration, const TNbrArray& aNbr,
+                                          const UnicodeString& aFontName, double aFontSize,
+                                          TAlphaColor aFontColor, double aWidth, double aHeight,
                                           TTextAlign aHorzAlign, TTextAlign aVertAlign);
     void Create_SubstractionFormula_Animation(TControl* Sender, double aLeft, double aTop, double aStart,
                                               double aDuration, const TNbrArray& aNbr,
@@ -153,12 +160,14 @@ public:
                                               TAlphaColor aFontColor, double aWidth, double aHeight,
                                               TTextAlign aHorzAlign, TTextAlign aVertAlign);
     void Create_MultipleFormula_Animation(TControl* Sender, double aLeft, double aTop, double aStart,
-                                          double aDuration, const TNbrArray& aNbr, const UnicodeString& aFontName,
-                                          double aFontSize, TAlphaColor aFontColor, double aWidth, double aHeight,
+                                          double aDuration, const TNbrArray& aNbr,
+                                          const UnicodeString& aFontName, double aFontSize,
+                                          TAlphaColor aFontColor, double aWidth, double aHeight,
                                           TTextAlign aHorzAlign, TTextAlign aVertAlign);
     void Create_DivisionFormula_Animation(TControl* Sender, double aLeft, double aTop, double aStart,
-                                          double aDuration, const TNbrArray& aNbr, const UnicodeString& aFontName,
-                                          double aFontSize, TAlphaColor aFontColor, double aWidth, double aHeight,
+                                          double aDuration, const TNbrArray& aNbr,
+                                          const UnicodeString& aFontName, double aFontSize,
+                                          TAlphaColor aFontColor, double aWidth, double aHeight,
                                           TTextAlign aHorzAlign, TTextAlign aVertAlign);
 
     // --- column transforms ---
@@ -175,10 +184,10 @@ public:
     void Formula_Substraction_Horizontal_TransformTo_Vertical(TControl* Sender, double aLeft, double aTop,
                                                               double aNewLeft, double aNewTop, double aWidth,
                                                               double aStart, double aDuration,
-                                                              const UnicodeString& aFontName, double aFontSize,
-                                                              const TNbrArray& aNbr);
+                                                              const UnicodeString& aFontName,
+                                                              double aFontSize, const TNbrArray& aNbr);
 
-private:
+  private:
     void RunJob(int z);
 };
 

@@ -26,7 +26,9 @@ void TfMultipleDemo::BindEvents() {
     timStep4->OnTimer = [this](TObject* s) { timStep4Timer(s); };
 }
 
-void TfMultipleDemo::Button1Click(TObject*) { Close(); }
+void TfMultipleDemo::Button1Click(TObject*) {
+    Close();
+}
 
 void TfMultipleDemo::paneCALPaint(TObject*, TCanvas& Canvas, const TRectF&) {
     const int s = BoxSize;

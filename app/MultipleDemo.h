@@ -16,7 +16,7 @@
 class TCanvas;
 
 class TfMultipleDemo : public TForm {
-public:
+  public:
     explicit TfMultipleDemo(TComponent* AOwner);
 
     // The layout, in stacking order.
@@ -73,7 +73,7 @@ public:
     void ResetAndClear(TObject* Sender);
     void ClearComponents(TObject* Sender);
 
-private:
+  private:
     void CreateLayout();
     void BindEvents();
     // Accepts a draw by the difficulty level the slider stands at.

@@ -5,7 +5,8 @@
 namespace {
 
 constexpr TStyledSettings kOwnFamilySizeColour = StyledSet(TStyledSetting::Style);
-constexpr TStyledSettings kOwnSizeColour = StyledSet(TStyledSetting::Family) | StyledSet(TStyledSetting::Style);
+constexpr TStyledSettings kOwnSizeColour =
+    StyledSet(TStyledSetting::Family) | StyledSet(TStyledSetting::Style);
 
 template <class T>
 T* Place(TForm* form, TFmxObject* parent, const char* name) {
@@ -25,7 +26,8 @@ TRectangle* MakeRectangle(TForm* form, TFmxObject* parent, const char* name, TRe
     return rectangle;
 }
 
-TButton* MakeButton(TForm* form, TFmxObject* parent, const char* name, TRectF box, const UnicodeString& text) {
+TButton* MakeButton(TForm* form, TFmxObject* parent, const char* name, TRectF box,
+                    const UnicodeString& text) {
     auto* button = Place<TButton>(form, parent, name);
     button->SetBounds(box.Left, box.Top, box.Width(), box.Height());
     button->SetText(text);
@@ -47,8 +49,9 @@ TLabel* MakeLabel(TForm* form, TFmxObject* parent, const char* name, TRectF box,
 }
 
 // A number-row or banner label: its own font, text centred, sized to its text.
-TLabel* MakeCentredLabel(TForm* form, TFmxObject* parent, const char* name, TRectF box, const UnicodeString& text,
-                         const UnicodeString& family, float size, TAlphaColor colour) {
+TLabel* MakeCentredLabel(TForm* form, TFmxObject* parent, const char* name, TRectF box,
+                         const UnicodeString& text, const UnicodeString& family, float size,
+                         TAlphaColor colour) {
     TLabel* label = MakeLabel(form, parent, name, box, text, kOwnFamilySizeColour, family, size, colour);
     label->AutoSize = true;
     label->SetHorzAlign(TTextAlign::Center);
@@ -71,7 +74,9 @@ TTrackBar* MakeTrackBar(TForm* form, const char* name, float x, float y, float m
     return trackBar;
 }
 
-constexpr TRectF Box(float x, float y, float w, float h) { return {x, y, x + w, y + h}; }
+constexpr TRectF Box(float x, float y, float w, float h) {
+    return {x, y, x + w, y + h};
+}
 
 }  // namespace
 
@@ -85,11 +90,16 @@ void TfMultipleDemo::CreateLayout() {
     Rectangle1 = MakeRectangle(this, this, "Rectangle1", Box(1, 49, 1022, 718), TAlphaColors::White,
                                TAlignLayout::Client);
     btnStep1 = MakeButton(this, this, "btnStep1", Box(512, 700, 161, 49), u"出題");
-    txtNbr1 = MakeCentredLabel(this, this, "txtNbr1", Box(20, 87, 33, 45), u"5", u"Ink Free", 36, TAlphaColors::Navy);
-    Label1 = MakeCentredLabel(this, this, "Label1", Box(60, 87, 33, 45), u",", u"Ink Free", 36, TAlphaColors::Navy);
-    txtNbr2 = MakeCentredLabel(this, this, "txtNbr2", Box(100, 87, 33, 45), u"5", u"Ink Free", 36, TAlphaColors::Navy);
-    Label3 = MakeCentredLabel(this, this, "Label3", Box(140, 87, 33, 45), u",", u"Ink Free", 36, TAlphaColors::Navy);
-    txtNbr3 = MakeCentredLabel(this, this, "txtNbr3", Box(180, 87, 33, 45), u"5", u"Ink Free", 36, TAlphaColors::Navy);
+    txtNbr1 = MakeCentredLabel(this, this, "txtNbr1", Box(20, 87, 33, 45), u"5", u"Ink Free", 36,
+                               TAlphaColors::Navy);
+    Label1 = MakeCentredLabel(this, this, "Label1", Box(60, 87, 33, 45), u",", u"Ink Free", 36,
+                              TAlphaColors::Navy);
+    txtNbr2 = MakeCentredLabel(this, this, "txtNbr2", Box(100, 87, 33, 45), u"5", u"Ink Free", 36,
+                               TAlphaColors::Navy);
+    Label3 = MakeCentredLabel(this, this, "Label3", Box(140, 87, 33, 45), u",", u"Ink Free", 36,
+                              TAlphaColors::Navy);
+    txtNbr3 = MakeCentredLabel(this, this, "txtNbr3", Box(180, 87, 33, 45), u"5", u"Ink Free", 36,
+                               TAlphaColors::Navy);
     btnStep2 = MakeButton(this, this, "btnStep2", Box(424, 728, 80, 22), u"排列方法");
 
     SeedNbr = Place<TListBox>(this, this, "SeedNbr");
@@ -111,10 +121,12 @@ void TfMultipleDemo::CreateLayout() {
     btnStep4 = MakeButton(this, this, "btnStep4", Box(848, 700, 161, 49), u"計算結果");
     timStep4 = MakeTimer(this, this, "timStep4");
 
-    Rectangle2 = MakeRectangle(this, this, "Rectangle2", Box(0, 1, 1, 766), TAlphaColors::Navy, TAlignLayout::MostLeft);
+    Rectangle2 = MakeRectangle(this, this, "Rectangle2", Box(0, 1, 1, 766), TAlphaColors::Navy,
+                               TAlignLayout::MostLeft);
     Rectangle3 = MakeRectangle(this, this, "Rectangle3", Box(0, 767, 1024, 1), TAlphaColors::Navy,
                                TAlignLayout::MostBottom);
-    Rectangle4 = MakeRectangle(this, this, "Rectangle4", Box(0, 0, 1024, 1), TAlphaColors::Navy, TAlignLayout::MostTop);
+    Rectangle4 = MakeRectangle(this, this, "Rectangle4", Box(0, 0, 1024, 1), TAlphaColors::Navy,
+                               TAlignLayout::MostTop);
     Rectangle5 = MakeRectangle(this, this, "Rectangle5", Box(1023, 1, 1, 766), TAlphaColors::Navy,
                                TAlignLayout::MostRight);
 
@@ -122,9 +134,10 @@ void TfMultipleDemo::CreateLayout() {
     Panel1->SetBounds(1, 1, 1022, 48);
     Panel1->Align = TAlignLayout::Top;
     Panel1->StyleLookup = "pushpanel";
-    Rectangle6 = MakeRectangle(this, Panel1, "Rectangle6", Box(0, 0, 896, 48), TAlphaColors::Navy, TAlignLayout::Client);
-    Label2 = MakeCentredLabel(this, Panel1, "Label2", Box(-64, 0, 733, 44), u"Velmora\u3000乘法結合性質示範教材",
-                              u"DFKai-SB", 36, TAlphaColors::Lime);
+    Rectangle6 = MakeRectangle(this, Panel1, "Rectangle6", Box(0, 0, 896, 48), TAlphaColors::Navy,
+                               TAlignLayout::Client);
+    Label2 = MakeCentredLabel(this, Panel1, "Label2", Box(-64, 0, 733, 44),
+                              u"Velmora\u3000乘法結合性質示範教材", u"DFKai-SB", 36, TAlphaColors::Lime);
     Button1 = MakeButton(this, Panel1, "Button1", Box(896, 0, 126, 48), u"離開");
     Button1->Align = TAlignLayout::Right;
 
@@ -134,13 +147,17 @@ void TfMultipleDemo::CreateLayout() {
     Image1->SetBounds(-16, 682, 169, 122);
     Image1->LoadFromResource(u":/logo.png");
 
-    Label4 = MakeCentredLabel(this, this, "Label4", Box(109, 755, 389, 44), u"程式設計：Orsalind", u"DFKai-SB", 36,
-                              TAlphaColors::Lightblue);
+    Label4 = MakeCentredLabel(this, this, "Label4", Box(109, 755, 389, 44), u"程式設計：Orsalind",
+                              u"DFKai-SB", 36, TAlphaColors::Lightblue);
 
     tbTimeScale = MakeTrackBar(this, "tbTimeScale", 848, 88, 1, 6, 3);
-    Label5 = MakeLabel(this, this, "Label5", Box(824, 64, 65, 25), u"SLOW", kOwnSizeColour, u"", 18, TAlphaColors::Navy);
-    Label6 = MakeLabel(this, this, "Label6", Box(928, 64, 65, 25), u"FAST", kOwnSizeColour, u"", 18, TAlphaColors::Navy);
+    Label5 = MakeLabel(this, this, "Label5", Box(824, 64, 65, 25), u"SLOW", kOwnSizeColour, u"", 18,
+                       TAlphaColors::Navy);
+    Label6 = MakeLabel(this, this, "Label6", Box(928, 64, 65, 25), u"FAST", kOwnSizeColour, u"", 18,
+                       TAlphaColors::Navy);
     tbDifficult = MakeTrackBar(this, "tbDifficult", 536, 672, 1, 2, 1);
-    Label7 = MakeLabel(this, this, "Label7", Box(536, 648, 65, 25), u"淺", kOwnSizeColour, u"", 18, TAlphaColors::Navy);
-    Label8 = MakeLabel(this, this, "Label8", Box(618, 648, 65, 25), u"深", kOwnSizeColour, u"", 18, TAlphaColors::Navy);
+    Label7 = MakeLabel(this, this, "Label7", Box(536, 648, 65, 25), u"淺", kOwnSizeColour, u"", 18,
+                       TAlphaColors::Navy);
+    Label8 = MakeLabel(this, this, "Label8", Box(618, 648, 65, 25), u"深", kOwnSizeColour, u"", 18,
+                       TAlphaColors::Navy);
 }

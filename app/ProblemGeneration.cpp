@@ -34,7 +34,8 @@ void TfMultipleDemo::btnStep1Click(TObject* Sender) {
             number->SetText(SeedNbr->Items[k]);
             SeedNbr->Items.Delete(k);
         }
-        const int n1 = StrToInt(txtNbr1->Text()), n2 = StrToInt(txtNbr2->Text()), n3 = StrToInt(txtNbr3->Text());
+        const int n1 = StrToInt(txtNbr1->Text()), n2 = StrToInt(txtNbr2->Text()),
+                  n3 = StrToInt(txtNbr3->Text());
         accepted = DrawAccepted(n1 * n2 * n3);
     }
     ResetAndClear(Sender);

@@ -18,9 +18,9 @@ void TfMultipleDemo::btnStep2Click(TObject*) {
     for (int i = 1; i <= 6; ++i) {
         const TPointF block = SelectArrangement(i);
         const UnicodeString DescriptionStr = u"排列方法" + IntToStr(i);
-        fAnimation->Create_String_Animation(paneCAL, block.X, block.Y, jTime, kEntranceSeconds, DescriptionStr,
-                                            u"標楷體", nfSize, TAlphaColors::Navy, BoxSize, BoxSize,
-                                            TTextAlign::Center, TTextAlign::Center);
+        fAnimation->Create_String_Animation(paneCAL, block.X, block.Y, jTime, kEntranceSeconds,
+                                            DescriptionStr, u"標楷體", nfSize, TAlphaColors::Navy, BoxSize,
+                                            BoxSize, TTextAlign::Center, TTextAlign::Center);
     }
     fAnimation->Start();
 }
@@ -36,8 +36,9 @@ void TfMultipleDemo::btnStep3Click(TObject* Sender) {
         const TPointF block = SelectArrangement(i);
         const UnicodeString FirstLineStr = IntToStr(A) + u"x" + IntToStr(B) + u"x" + IntToStr(C);
         fAnimation->Create_String_Animation(paneCAL, block.X + BoxSize, block.Y + BoxSize, jTime + 2,
-                                            kEntranceSeconds, FirstLineStr, u"Ink Free", nfSize, TAlphaColors::Navy,
-                                            BoxSize, BoxSize, TTextAlign::Center, TTextAlign::Center);
+                                            kEntranceSeconds, FirstLineStr, u"Ink Free", nfSize,
+                                            TAlphaColors::Navy, BoxSize, BoxSize, TTextAlign::Center,
+                                            TTextAlign::Center);
         jTime += 3;
     }
     fAnimation->Start();

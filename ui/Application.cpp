@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-#include "ui/FormHost_qt.h"
 #include "ui/Fonts.h"
+#include "ui/FormHost_qt.h"
 #include "ui/Runtime.h"
 #include "ui/Scheduler.h"
 #include "ui/SchedulerDriver_qt.h"
@@ -30,7 +30,8 @@ TApplication::~TApplication() {
 }
 
 void TApplication::Initialize() {
-    if (!QCoreApplication::instance()) platform_->qtApplication = std::make_unique<QApplication>(argc_, argv_);
+    if (!QCoreApplication::instance())
+        platform_->qtApplication = std::make_unique<QApplication>(argc_, argv_);
     RegisterLessonFonts();
     InitFormatSettingsFromLocale();
     Randomize();

@@ -6,7 +6,9 @@
 
 #include "ui/Types.h"
 
-inline QColor ToQColor(TAlphaColor c) { return QColor::fromRgba(c); }
+inline QColor ToQColor(TAlphaColor c) {
+    return QColor::fromRgba(c);
+}
 
 inline QString ToQString(const UnicodeString& s) {
     return QString(reinterpret_cast<const QChar*>(s.data()), static_cast<qsizetype>(s.size()));

@@ -105,7 +105,8 @@ TFloatPropertyAccess TControl::FindFloatProperty(std::string_view path) {
     if (path == "RotationAngle")
         return {[](TControl& c) { return c.RotationAngle(); },
                 [](TControl& c, float v) { c.SetRotationAngle(v); }};
-    if (path == "Width") return {[](TControl& c) { return c.Width(); }, [](TControl& c, float v) { c.SetWidth(v); }};
+    if (path == "Width")
+        return {[](TControl& c) { return c.Width(); }, [](TControl& c, float v) { c.SetWidth(v); }};
     if (path == "Height")
         return {[](TControl& c) { return c.Height(); }, [](TControl& c, float v) { c.SetHeight(v); }};
     return {};

@@ -3,7 +3,6 @@
 // visibility, opacity, rotation; paints itself and then its children.
 
 #include <cstdint>
-
 #include <string_view>
 
 #include "ui/FloatAnimation.h"
@@ -12,10 +11,22 @@
 class QPainter;
 class TForm;
 
-enum class TAlignLayout { None, Top, Bottom, Left, Right, MostTop, MostBottom, MostLeft, MostRight, Client, Center };
+enum class TAlignLayout {
+    None,
+    Top,
+    Bottom,
+    Left,
+    Right,
+    MostTop,
+    MostBottom,
+    MostLeft,
+    MostRight,
+    Client,
+    Center
+};
 
 class TControl : public TFmxObject {
-public:
+  public:
     explicit TControl(TComponent* AOwner) : TFmxObject(AOwner) {}
 
     TControl* AsControl() override { return this; }
@@ -70,7 +81,7 @@ public:
     // glow keep its halo until the face really changes.
     std::uint64_t ContentVersion() const { return contentVersion_; }
 
-protected:
+  protected:
     // The control's own face, in local coordinates.
     virtual void Paint(QPainter&) {}
     // Runs after the children have been painted (a panel's OnPaint).
@@ -78,7 +89,7 @@ protected:
     virtual bool WantsClicks() const { return HitTest; }
     void ContentChanged();
 
-private:
+  private:
     float x_ = 0, y_ = 0;
     float width_ = 0, height_ = 0;
     bool visible_ = true;

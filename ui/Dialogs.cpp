@@ -12,7 +12,9 @@ std::function<void(const UnicodeString&)>& Handler() {
 }
 }  // namespace
 
-void SetShowMessageHandler(std::function<void(const UnicodeString&)> handler) { Handler() = std::move(handler); }
+void SetShowMessageHandler(std::function<void(const UnicodeString&)> handler) {
+    Handler() = std::move(handler);
+}
 
 void ShowMessage(const UnicodeString& text) {
     if (Handler()) {
@@ -21,6 +23,7 @@ void ShowMessage(const UnicodeString& text) {
     }
     // Without a screen nobody could press OK; a box would wait for ever.
     if (!QGuiApplication::instance() || QGuiApplication::platformName() == QLatin1String("offscreen")) return;
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), ToQString(text), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), ToQString(text),
+                    QMessageBox::Ok);
     box.exec();
 }

@@ -23,7 +23,9 @@ void TFloatAnimation::SetEnabled(bool enabled) {
         Stop();
 }
 
-TControl* TFloatAnimation::Target() { return Parent() ? Parent()->AsControl() : nullptr; }
+TControl* TFloatAnimation::Target() {
+    return Parent() ? Parent()->AsControl() : nullptr;
+}
 
 void TFloatAnimation::Start() {
     TControl* target = Target();

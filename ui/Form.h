@@ -9,14 +9,14 @@ enum class TFormPosition { Designed, MainFormCenter, ScreenCenter };
 
 // What shows a form on screen. Implemented below the ui layer's surface.
 class TFormHost {
-public:
+  public:
     virtual ~TFormHost() = default;
     virtual void RequestRepaint() = 0;
     virtual void CloseWindow() = 0;
 };
 
 class TForm : public TControl {
-public:
+  public:
     explicit TForm(TComponent* AOwner);
     ~TForm() override;
 
@@ -54,7 +54,7 @@ public:
     // Paints the whole window with its painter at the window's origin.
     void PaintWindow(QPainter& painter);
 
-private:
+  private:
     TFormHost* host_ = nullptr;
     bool closed_ = false;
     bool needsRepaint_ = true;

@@ -1,5 +1,3 @@
-#include "ui/FormHost_qt.h"
-
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -7,6 +5,7 @@
 #include <QScreen>
 
 #include "ui/Color_qt.h"
+#include "ui/FormHost_qt.h"
 
 TFormHostWidget::TFormHostWidget(TForm& form) : form_(form) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -17,7 +16,9 @@ TFormHostWidget::TFormHostWidget(TForm& form) : form_(form) {
     form_.SetHost(this);
 }
 
-TFormHostWidget::~TFormHostWidget() { form_.SetHost(nullptr); }
+TFormHostWidget::~TFormHostWidget() {
+    form_.SetHost(nullptr);
+}
 
 void TFormHostWidget::ShowAsMainWindow() {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -57,13 +58,15 @@ void TFormHostWidget::mousePressEvent(QMouseEvent* event) {
 
 void TFormHostWidget::mouseMoveEvent(QMouseEvent* event) {
     if (TControl* target = pressed_.get())
-        target->MouseMove(target->WindowToLocal({float(event->position().x()), float(event->position().y())}));
+        target->MouseMove(
+            target->WindowToLocal({float(event->position().x()), float(event->position().y())}));
 }
 
 void TFormHostWidget::mouseReleaseEvent(QMouseEvent* event) {
     TControl* target = pressed_.get();
     pressed_.reset();
-    if (target) target->MouseUp(target->WindowToLocal({float(event->position().x()), float(event->position().y())}));
+    if (target)
+        target->MouseUp(target->WindowToLocal({float(event->position().x()), float(event->position().y())}));
 }
 
 void TFormHostWidget::closeEvent(QCloseEvent* event) {

@@ -7,7 +7,7 @@
 #include "ui/Form.h"
 
 class TFormHostWidget final : public QWidget, public TFormHost {
-public:
+  public:
     explicit TFormHostWidget(TForm& form);
     ~TFormHostWidget() override;
 
@@ -18,7 +18,7 @@ public:
     void RequestRepaint() override { update(); }
     void CloseWindow() override;
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -26,7 +26,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     TForm& form_;
     TWeak<TControl> pressed_;
     bool closing_ = false;

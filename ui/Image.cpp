@@ -20,8 +20,12 @@ bool TImage::LoadFromResource(const UnicodeString& path) {
     return loaded;
 }
 
-int TImage::BitmapWidth() const { return picture_->image.width(); }
-int TImage::BitmapHeight() const { return picture_->image.height(); }
+int TImage::BitmapWidth() const {
+    return picture_->image.width();
+}
+int TImage::BitmapHeight() const {
+    return picture_->image.height();
+}
 
 void TImage::Paint(QPainter& painter) {
     const QImage& image = picture_->image;

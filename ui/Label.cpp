@@ -66,10 +66,13 @@ void TLabel::SetVertAlign(TTextAlign align) {
 }
 
 UnicodeString TLabel::EffectiveFamily() const {
-    return (styled_ & StyledSet(TStyledSetting::Family)) || font_.Family.empty() ? DefaultUiFamily() : font_.Family;
+    return (styled_ & StyledSet(TStyledSetting::Family)) || font_.Family.empty() ? DefaultUiFamily()
+                                                                                 : font_.Family;
 }
 
-float TLabel::EffectiveFontSize() const { return (styled_ & StyledSet(TStyledSetting::Size)) ? 12.0f : font_.Size; }
+float TLabel::EffectiveFontSize() const {
+    return (styled_ & StyledSet(TStyledSetting::Size)) ? 12.0f : font_.Size;
+}
 
 TAlphaColor TLabel::EffectiveFontColor() const {
     return (styled_ & StyledSet(TStyledSetting::FontColor)) ? TAlphaColors::Black : fontColor_;

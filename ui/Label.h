@@ -10,7 +10,9 @@
 enum class TStyledSetting : std::uint8_t { Family = 1, Size = 2, Style = 4, FontColor = 8, Other = 16 };
 using TStyledSettings = std::uint8_t;
 constexpr TStyledSettings AllStyledSettings = 31;
-constexpr TStyledSettings StyledSet(TStyledSetting s) { return static_cast<TStyledSettings>(s); }
+constexpr TStyledSettings StyledSet(TStyledSetting s) {
+    return static_cast<TStyledSettings>(s);
+}
 
 struct TFont {
     UnicodeString Family;
@@ -18,7 +20,7 @@ struct TFont {
 };
 
 class TLabel : public TControl {
-public:
+  public:
     explicit TLabel(TComponent* AOwner);
     ~TLabel() override;
 
@@ -51,11 +53,11 @@ public:
 
     TFloatPropertyAccess FindFloatProperty(std::string_view path) override;
 
-protected:
+  protected:
     void Paint(QPainter& painter) override;
     bool WantsClicks() const override { return false; }
 
-private:
+  private:
     struct TextLayoutCache;
     void TextChanged();
 

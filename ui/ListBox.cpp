@@ -32,5 +32,6 @@ void TListBox::Paint(QPainter& painter) {
     painter.setPen(Qt::black);
     constexpr double kRowHeight = 19;
     for (int i = 0; i < Items.Count() && (i + 1) * kRowHeight <= Height(); ++i)
-        painter.drawText(QRectF(4, i * kRowHeight, Width() - 8, kRowHeight), Qt::AlignVCenter, ToQString(Items[i]));
+        painter.drawText(QRectF(4, i * kRowHeight, Width() - 8, kRowHeight), Qt::AlignVCenter,
+                         ToQString(Items[i]));
 }

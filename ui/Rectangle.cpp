@@ -28,7 +28,8 @@ void TRectangle::Paint(QPainter& painter) {
     if (!stroke_.Visible || stroke_.Thickness <= 0) return;
     // The outline lies inside the box, as the framework draws it.
     const double half = stroke_.Thickness / 2.0;
-    painter.setPen(QPen(ToQColor(stroke_.Color), stroke_.Thickness, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setPen(
+        QPen(ToQColor(stroke_.Color), stroke_.Thickness, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(box.adjusted(half, half, -half, -half));
 }

@@ -18,11 +18,15 @@ TScheduler& Scheduler() {
     return scheduler;
 }
 
-TClock& CurrentClock() { return Scheduler().Clock(); }
+TClock& CurrentClock() {
+    return Scheduler().Clock();
+}
 
 TScheduler::TScheduler() : clock_(&RealClock()) {}
 
-void TScheduler::SetClock(TClock* clock) { clock_ = clock ? clock : &RealClock(); }
+void TScheduler::SetClock(TClock* clock) {
+    clock_ = clock ? clock : &RealClock();
+}
 
 void TScheduler::Arm(TTimer* timer, std::int64_t deadlineUs) {
     const std::uint64_t sequence = nextSequence_++;
@@ -67,7 +71,9 @@ std::optional<std::int64_t> TScheduler::NextDeadlineUs() const {
     return next;
 }
 
-void TScheduler::RunDue() { RunDueAt(NowUs()); }
+void TScheduler::RunDue() {
+    RunDueAt(NowUs());
+}
 
 void TScheduler::AdvanceBy(std::int64_t us) {
     auto* clock = dynamic_cast<TVirtualClock*>(clock_);
@@ -91,7 +97,8 @@ void TScheduler::RunDueAt(std::int64_t nowUs) {
             const auto& e = timers_[i];
             if (e.deadlineUs > nowUs) continue;
             if (!timerIndex || e.deadlineUs < timers_[*timerIndex].deadlineUs ||
-                (e.deadlineUs == timers_[*timerIndex].deadlineUs && e.sequence < timers_[*timerIndex].sequence))
+                (e.deadlineUs == timers_[*timerIndex].deadlineUs &&
+                 e.sequence < timers_[*timerIndex].sequence))
                 timerIndex = i;
         }
         const bool animationDue = animationDeadlineUs_ && *animationDeadlineUs_ <= nowUs;

@@ -1,6 +1,6 @@
-#include "ui/SchedulerDriver_qt.h"
-
 #include <cmath>
+
+#include "ui/SchedulerDriver_qt.h"
 
 TSchedulerDriver::TSchedulerDriver(TScheduler& scheduler) : scheduler_(scheduler) {
     timer_.setSingleShot(true);
@@ -10,7 +10,9 @@ TSchedulerDriver::TSchedulerDriver(TScheduler& scheduler) : scheduler_(scheduler
     Rearm();
 }
 
-TSchedulerDriver::~TSchedulerDriver() { scheduler_.SetWakeHook(nullptr); }
+TSchedulerDriver::~TSchedulerDriver() {
+    scheduler_.SetWakeHook(nullptr);
+}
 
 void TSchedulerDriver::Rearm() {
     const auto next = scheduler_.NextDeadlineUs();

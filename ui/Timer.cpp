@@ -2,7 +2,9 @@
 
 #include "ui/Scheduler.h"
 
-TTimer::~TTimer() { Scheduler().Disarm(this); }
+TTimer::~TTimer() {
+    Scheduler().Disarm(this);
+}
 
 void TTimer::SetEnabled(bool enabled) {
     if (enabled == enabled_) return;

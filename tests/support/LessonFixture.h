@@ -1,0 +1,30 @@
+#pragma once
+// A fixture with the whole program, headless, on a virtual clock.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "animation/uf_AnimationEffect.h"
+#include "app/MultipleDemo.h"
+#include "tools/scene/LessonSession.h"
+#include "ui/Runtime.h"
+
+class LessonTest : public ::testing::Test {
+  protected:
+    void SetUp() override { session = std::make_unique<TLessonSession>(); }
+    void TearDown() override { session.reset(); }
+
+    TfMultipleDemo& lesson() { return session->Lesson(); }
+    TfAnimation& engine() { return session->Engine(); }
+    void Wait(double seconds) { session->Wait(seconds); }
+
+    // Puts a chosen problem in the number row, as a draw would leave it.
+    void SetProblem(int n1, int n2, int n3) {
+        lesson().txtNbr1->SetText(IntToStr(n1));
+        lesson().txtNbr2->SetText(IntToStr(n2));
+        lesson().txtNbr3->SetText(IntToStr(n3));
+    }
+
+    std::unique_ptr<TLessonSession> session;
+};

@@ -1,0 +1,52 @@
+#pragma once
+// The whole program, headless, on a virtual clock: the lesson window and the
+// engine created as the program creates them, with time that moves only when
+// told to. Tests, the scene tool and the benchmarks all put the program into
+// a given moment through this one class.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/Clock.h"
+#include "ui/Types.h"
+
+class TApplication;
+class TfMultipleDemo;
+class TfAnimation;
+
+class TLessonSession {
+  public:
+    // Needs a QApplication (offscreen platform) to exist already.
+    TLessonSession();
+    ~TLessonSession();
+    TLessonSession(const TLessonSession&) = delete;
+    TLessonSession& operator=(const TLessonSession&) = delete;
+
+    TfMultipleDemo& Lesson();
+    TfAnimation& Engine();
+    TVirtualClock& Clock() { return clock_; }
+
+    // Moves virtual time, running timers, the dispatcher and the animation
+    // clock exactly as the real loop would.
+    void Wait(double seconds);
+    void WaitMs(std::int64_t ms);
+    // Seconds of virtual time since the session began.
+    double Seconds();
+
+    // The texts of every message box shown so far (each closed at once, as by
+    // a user pressing OK).
+    const std::vector<UnicodeString>& Messages() const { return messages_; }
+
+  private:
+    TVirtualClock clock_;
+    int argc_ = 1;
+    char* argv_[2] = {const_cast<char*>("tarnwick"), nullptr};
+    std::unique_ptr<TApplication> application_;
+    std::vector<UnicodeString> messages_;
+};
+
+// Creates the QApplication on the offscreen platform, with the lesson's fonts,
+// unless one exists. Call first thing in a tool's main.
+void EnsureHeadlessPlatform(int& argc, char** argv);
