@@ -43,7 +43,11 @@ void TfAnimation::timStepByStepTimer(TObject*) {
     Animation_Job.swap(RemainJob);
     // A job may reset the engine or record new jobs (a handler never does,
     // but nothing stops it); the walk goes over its own list regardless.
-    for (double entry : CurrentJob) RunJob(int(Round(entry)));
+    for (double entry : CurrentJob) {
+        const int z = int(Round(entry));
+        RunJob(z);
+        if (OnJobDispatched) OnJobDispatched(z, PassTime_Second);
+    }
 }
 
 void TfAnimation::RunJob(int z) {

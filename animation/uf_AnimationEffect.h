@@ -7,6 +7,8 @@
 // event; Start(). From then on the dispatcher switches each job's objects on
 // when its scaled start has passed.
 
+#include <functional>
+
 #include "animation/JobTable.h"
 #include "ui/Form.h"
 #include "ui/Timer.h"
@@ -74,6 +76,9 @@ class TfAnimation : public TForm {
 
     // --- the dispatcher, run by timStepByStep ---
     void timStepByStepTimer(TObject* Sender);
+    // Told of every job the dispatcher starts, with the elapsed seconds of
+    // that tick: how the lateness of the dispatcher is measured.
+    std::function<void(int z, double passTimeSecond)> OnJobDispatched;
 
     // --- label entrances ---
     void Create_Label_Animation(TControl* Sender, double aLeft, double aTop, double aStart, double aDuration,
