@@ -22,10 +22,11 @@ TApplication::TApplication(int& argc, char** argv)
 }
 
 TApplication::~TApplication() {
-    // Windows go first, while the platform that shows them still exists.
-    DestroyComponents();
+    // The window lets go of its form first; then the forms go, while the
+    // platform that drew them still exists.
     platform_->mainWindow.reset();
     platform_->driver.reset();
+    DestroyComponents();
     if (Application == this) Application = nullptr;
 }
 

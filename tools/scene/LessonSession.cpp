@@ -54,5 +54,8 @@ double TLessonSession::Seconds() {
 void EnsureHeadlessPlatform(int& argc, char** argv) {
     if (QCoreApplication::instance()) return;
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QApplication application(argc, argv);
+    // Lives until the process ends: tearing Qt down in the exit handlers,
+    // after its thread storage is gone, would crash on the way out.
+    static QApplication* application = new QApplication(argc, argv);
+    (void)application;
 }
