@@ -14,6 +14,7 @@ TfMultipleDemo::TfMultipleDemo(TComponent* AOwner) : TForm(AOwner) {
 
 void TfMultipleDemo::BindEvents() {
     OnActivate = [this](TObject* s) { FormActivate(s); };
+    OnKeyDown = [this](TObject* s, int& key) { FormKeyDown(s, key); };
     btnStep1->OnClick = [this](TObject* s) { btnStep1Click(s); };
     btnStep2->OnClick = [this](TObject* s) { btnStep2Click(s); };
     btnStep3->OnClick = [this](TObject* s) { btnStep3Click(s); };

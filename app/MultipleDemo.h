@@ -69,6 +69,9 @@ class TfMultipleDemo : public TForm {
     void timStep1Timer(TObject* Sender);
     void timStep3Timer(TObject* Sender);
     void timStep4Timer(TObject* Sender);
+    // A presenter's clicker: forward presses the furthest step button in
+    // view, back presses "出題"; hidden buttons are never pressed.
+    void FormKeyDown(TObject* Sender, int& Key);
 
     void ResetAndClear(TObject* Sender);
     void ClearComponents(TObject* Sender);

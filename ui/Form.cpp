@@ -16,6 +16,27 @@ void TForm::Activate() {
     if (OnActivate) OnActivate(this);
 }
 
+void TForm::KeyDown(int key) {
+    if (OnKeyDown) OnKeyDown(this, key);
+    if (key == vk::F11)
+        SetFullScreen(!fullScreen_);
+    else if (key == vk::Period || key == vk::B)
+        SetBlanked(!blanked_);
+}
+
+void TForm::SetFullScreen(bool fullScreen) {
+    if (fullScreen == fullScreen_) return;
+    fullScreen_ = fullScreen;
+    if (host_) host_->ViewChanged();
+}
+
+void TForm::SetBlanked(bool blanked) {
+    if (blanked == blanked_) return;
+    blanked_ = blanked;
+    if (host_) host_->ViewChanged();
+    Repaint();
+}
+
 void TForm::Close() {
     if (closed_) return;
     closed_ = true;
@@ -30,6 +51,12 @@ void TForm::Repaint() {
 }
 
 void TForm::PaintWindow(QPainter& painter) {
+    if (blanked_) {
+        // A presenter's pause: nothing of the board shows, and it goes on underneath.
+        painter.fillRect(QRectF(0, 0, Width(), Height()), Qt::black);
+        needsRepaint_ = false;
+        return;
+    }
     painter.fillRect(QRectF(0, 0, Width(), Height()), ToQColor(Fill));
     for (TFmxObject* child : Children())
         if (TControl* control = child->AsControl()) control->PaintTree(painter);

@@ -9,14 +9,32 @@ enum class TFormPosition { Designed, MainFormCenter, ScreenCenter };
 
 // What shows a form on screen. Implemented below the ui layer's surface.
 class TFormHost {
-  public:
+public:
     virtual ~TFormHost() = default;
     virtual void RequestRepaint() = 0;
     virtual void CloseWindow() = 0;
+    // The form's view changed (full screen, blank): show it as the form says.
+    virtual void ViewChanged() {}
 };
 
+// Virtual key codes of the keys the program listens to.
+namespace vk {
+constexpr int Return = 0x0D;
+constexpr int Space = 0x20;
+constexpr int Prior = 0x21;  // Page Up
+constexpr int Next = 0x22;   // Page Down
+constexpr int Left = 0x25;
+constexpr int Right = 0x27;
+constexpr int B = 0x42;
+constexpr int Period = 0xBE;
+constexpr int F11 = 0x7A;
+}  // namespace vk
+
+// A key handler sets Key to 0 when it has dealt with the key.
+using TKeyEvent = std::function<void(TObject* Sender, int& Key)>;
+
 class TForm : public TControl {
-  public:
+public:
     explicit TForm(TComponent* AOwner);
     ~TForm() override;
 
@@ -32,6 +50,18 @@ class TForm : public TControl {
     // Runs every time the window becomes the active window.
     TNotifyEvent OnActivate;
     void Activate();
+
+    // A key pressed while the window is active. The form's OnKeyDown comes
+    // first; a key it leaves alone may then change the view: F11 toggles the
+    // full-screen view, "." and B blank the whole view and bring it back.
+    TKeyEvent OnKeyDown;
+    void KeyDown(int key);
+
+    // How the window is shown; neither changes what the form itself does.
+    bool FullScreen() const { return fullScreen_; }
+    void SetFullScreen(bool fullScreen);
+    bool Blanked() const { return blanked_; }
+    void SetBlanked(bool blanked);
 
     // Closing the main form ends the application.
     void Close();
@@ -54,9 +84,11 @@ class TForm : public TControl {
     // Paints the whole window with its painter at the window's origin.
     void PaintWindow(QPainter& painter);
 
-  private:
+private:
     TFormHost* host_ = nullptr;
     bool closed_ = false;
+    bool fullScreen_ = false;
+    bool blanked_ = false;
     bool needsRepaint_ = true;
     int updateDepth_ = 0;
 };

@@ -1,18 +1,60 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
 
 #include "ui/Color_qt.h"
 #include "ui/FormHost_qt.h"
+#include "ui/Scheduler.h"
+
+namespace {
+// Long enough for a window manager to settle after a switch to or from full screen.
+constexpr std::int64_t kViewChangeSettleUs = 1'000'000;
+}  // namespace
+
+QRectF FitBoard(QSizeF board, QSizeF window) {
+    if (board.isEmpty() || window.isEmpty()) return QRectF(QPointF(0, 0), board);
+    const double scale = std::min(window.width() / board.width(), window.height() / board.height());
+    const QSizeF shown = board * scale;
+    return QRectF(QPointF((window.width() - shown.width()) / 2, (window.height() - shown.height()) / 2),
+                  shown);
+}
+
+int VirtualKeyOf(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return vk::Return;
+        case Qt::Key_Space:
+            return vk::Space;
+        case Qt::Key_PageUp:
+            return vk::Prior;
+        case Qt::Key_PageDown:
+            return vk::Next;
+        case Qt::Key_Left:
+            return vk::Left;
+        case Qt::Key_Right:
+            return vk::Right;
+        case Qt::Key_B:
+            return vk::B;
+        case Qt::Key_Period:
+            return vk::Period;
+        case Qt::Key_F11:
+            return vk::F11;
+        default:
+            return 0;
+    }
+}
 
 TFormHostWidget::TFormHostWidget(TForm& form) : form_(form) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(false);
+    setFocusPolicy(Qt::StrongFocus);
     if (form.BorderStyle == TFmxFormBorderStyle::None) setWindowFlag(Qt::FramelessWindowHint);
     setWindowTitle(ToQString(form.Caption));
-    setFixedSize(int(form.ClientWidth()), int(form.ClientHeight()));
+    setFixedSize(NormalWindowSize());
     form_.SetHost(this);
 }
 
@@ -20,11 +62,18 @@ TFormHostWidget::~TFormHostWidget() {
     form_.SetHost(nullptr);
 }
 
+// The board's own size, or less where the screen's work area is smaller.
+QSize TFormHostWidget::NormalWindowSize() const {
+    const QSizeF board(form_.ClientWidth(), form_.ClientHeight());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return board.toSize();
+    const QSizeF area = screen->availableGeometry().size();
+    if (area.width() >= board.width() && area.height() >= board.height()) return board.toSize();
+    return FitBoard(board, area).size().toSize();
+}
+
 void TFormHostWidget::ShowAsMainWindow() {
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentreOnScreen();
     show();
     // Without a window manager nobody activates a new window until it is clicked.
     activateWindow();
@@ -37,8 +86,43 @@ void TFormHostWidget::CloseWindow() {
     close();
 }
 
+void TFormHostWidget::ViewChanged() {
+    ignoreActivationUntilUs_ = Scheduler().NowUs() + kViewChangeSettleUs;
+    if (form_.FullScreen() && !isFullScreen()) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        // Without a window manager the full-screen request alone changes
+        // nothing, so the window also covers the screen by itself.
+        if (QScreen* screen = this->screen()) setGeometry(screen->geometry());
+        showFullScreen();
+    } else if (!form_.FullScreen() && isFullScreen()) {
+        showNormal();
+        setFixedSize(NormalWindowSize());
+        CentreOnScreen();
+    }
+    update();
+}
+
+void TFormHostWidget::CentreOnScreen() {
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+QRectF TFormHostWidget::BoardRect() const {
+    return FitBoard(QSizeF(form_.ClientWidth(), form_.ClientHeight()), QSizeF(size()));
+}
+
+TPointF TFormHostWidget::ToBoard(QPointF windowPoint) const {
+    const QRectF board = BoardRect();
+    const double scale = board.width() / std::max(1.0f, form_.ClientWidth());
+    return {float((windowPoint.x() - board.left()) / scale), float((windowPoint.y() - board.top()) / scale)};
+}
+
 bool TFormHostWidget::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) form_.Activate();
+    if (event->type() == QEvent::WindowActivate && Scheduler().NowUs() >= ignoreActivationUntilUs_)
+        form_.Activate();
     return QWidget::event(event);
 }
 
@@ -46,11 +130,20 @@ void TFormHostWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    const QRectF board = BoardRect();
+    if (board.size() != QSizeF(size())) {
+        painter.fillRect(rect(), Qt::black);
+        // Controls that reach past the board's edges stay cut off, as in the window.
+        painter.setClipRect(board);
+    }
+    // Painted through the scale, not stretched afterwards: text stays crisp at any size.
+    painter.translate(board.topLeft());
+    painter.scale(board.width() / form_.ClientWidth(), board.height() / form_.ClientHeight());
     form_.PaintWindow(painter);
 }
 
 void TFormHostWidget::mousePressEvent(QMouseEvent* event) {
-    const TPointF at{float(event->position().x()), float(event->position().y())};
+    const TPointF at = ToBoard(event->position());
     TControl* target = form_.ControlAt(at);
     pressed_ = target;
     if (target) target->MouseDown(target->WindowToLocal(at));
@@ -58,15 +151,22 @@ void TFormHostWidget::mousePressEvent(QMouseEvent* event) {
 
 void TFormHostWidget::mouseMoveEvent(QMouseEvent* event) {
     if (TControl* target = pressed_.get())
-        target->MouseMove(
-            target->WindowToLocal({float(event->position().x()), float(event->position().y())}));
+        target->MouseMove(target->WindowToLocal(ToBoard(event->position())));
 }
 
 void TFormHostWidget::mouseReleaseEvent(QMouseEvent* event) {
     TControl* target = pressed_.get();
     pressed_.reset();
-    if (target)
-        target->MouseUp(target->WindowToLocal({float(event->position().x()), float(event->position().y())}));
+    if (target) target->MouseUp(target->WindowToLocal(ToBoard(event->position())));
+}
+
+void TFormHostWidget::keyPressEvent(QKeyEvent* event) {
+    const int key = VirtualKeyOf(event->key());
+    if (key == 0 || event->isAutoRepeat()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    form_.KeyDown(key);
 }
 
 void TFormHostWidget::closeEvent(QCloseEvent* event) {

@@ -1,33 +1,52 @@
 #pragma once
-// Shows a form in a real window: paints its control tree and turns mouse
-// and activation events into the form's own events.
+// Shows a form in a real window: paints its control tree and turns mouse,
+// key and activation events into the form's own events. The board is drawn
+// scaled to fit the window (full screen, or a screen smaller than the board),
+// uniformly and centred on black, at the device's full resolution.
 
 #include <QWidget>
 
 #include "ui/Form.h"
 
 class TFormHostWidget final : public QWidget, public TFormHost {
-  public:
+public:
     explicit TFormHostWidget(TForm& form);
     ~TFormHostWidget() override;
 
     // Shows the window as the main window: centred in the screen's work area
-    // and asked to become active, as a desktop's window manager would do.
+    // (scaled down if the board does not fit there) and asked to become
+    // active, as a desktop's window manager would do.
     void ShowAsMainWindow();
 
     void RequestRepaint() override { update(); }
     void CloseWindow() override;
+    void ViewChanged() override;
 
-  protected:
+    // Where the board stands in the window, and the reverse mapping of a click.
+    QRectF BoardRect() const;
+    TPointF ToBoard(QPointF windowPoint) const;
+
+protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
+    QSize NormalWindowSize() const;
+    void CentreOnScreen();
+
     TForm& form_;
     TWeak<TControl> pressed_;
     bool closing_ = false;
+    // Activation caused by our own change of view is not the user coming back.
+    std::int64_t ignoreActivationUntilUs_ = 0;
 };
+
+// Where a board of `board` size stands, scaled uniformly and centred, in a window of `window` size.
+QRectF FitBoard(QSizeF board, QSizeF window);
+// The virtual key code for a Qt key, or 0 for keys the program does not use.
+int VirtualKeyOf(int qtKey);
