@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <QTextLayout>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "ui/Fonts.h"
@@ -77,13 +78,13 @@ std::vector<CaptionSet> LessonCaptionSets() {
     return sets;
 }
 
-// The texts that the face answering for `family` must hold by itself, without any fallback.
-QStringList UncoveredCharacters(const QFont& font, const std::vector<UnicodeString>& texts) {
+// The characters of `texts` that the face answering for `font` lacks, before any fallback to other faces.
+QString UncoveredCharacters(const QFont& font, const std::vector<UnicodeString>& texts) {
     const QFontMetrics metrics(font);
-    QStringList uncovered;
+    QString uncovered;
     for (const UnicodeString& text : texts)
         for (char32_t c : Q(text).toUcs4())
-            if (!metrics.inFontUcs4(c)) uncovered << QString::fromUcs4(&c, 1);
+            if (!metrics.inFontUcs4(c)) uncovered += QString::fromUcs4(&c, 1);
     return uncovered;
 }
 
@@ -131,7 +132,7 @@ class FontsTest : public ::testing::Test {
 TEST_F(FontsTest, EveryCaptionIsHeldByTheFaceThatAnswersForItsFamily) {
     for (const CaptionSet& set : LessonCaptionSets()) {
         const QFont font(Q(set.family));
-        EXPECT_EQ(UncoveredCharacters(font, set.texts), QStringList())
+        EXPECT_EQ(Utf8(UncoveredCharacters(font, set.texts)), "")
             << Utf8(Q(set.family)) << " answered by " << Utf8(Q(FamilyAnsweringFor(set.family)));
     }
 }
@@ -160,11 +161,11 @@ TEST_F(FontsTest, EmbeddedSubsetsAloneCoverTheirCaptionsAndAscii) {
         ASSERT_TRUE(subset.isValid()) << Utf8(c.resourcePath) << " is missing from the resources";
         EXPECT_EQ(subset.familyName(), Q(c.family));
         const QStringList texts = Texts(c.texts) << PrintableAscii();
-        QStringList uncovered;
+        QString uncovered;
         for (const QString& text : texts)
             for (char32_t ch : text.toUcs4())
-                if (!subset.supportsCharacter(ch)) uncovered << QString::fromUcs4(&ch, 1);
-        EXPECT_EQ(uncovered, QStringList()) << Utf8(Q(c.family));
+                if (!subset.supportsCharacter(ch)) uncovered += QString::fromUcs4(&ch, 1);
+        EXPECT_EQ(Utf8(uncovered), "") << Utf8(Q(c.family));
         EXPECT_EQ(Utf8(Q(FamilyAnsweringFor(c.family))), Utf8(Q(c.family)))
             << "the subset answers to its own name";
     }

@@ -1,0 +1,15 @@
+// tarnwick-scene: runs the program headless on a virtual clock, driven by a
+// script, and leaves pictures and state dumps of the moments it asks for.
+#include <iostream>
+
+#include "tools/scene/LessonSession.h"
+#include "tools/scene/SceneScript.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: tarnwick-scene SCRIPT\n";
+        return 2;
+    }
+    EnsureHeadlessPlatform(argc, argv);
+    return RunSceneScriptFile(argv[1], std::cerr);
+}
