@@ -23,6 +23,12 @@ QRectF FitBoard(QSizeF board, QSizeF window) {
                   shown);
 }
 
+TPointF BoardPointAt(QSizeF board, QSizeF window, QPointF windowPoint) {
+    const QRectF shown = FitBoard(board, window);
+    const double scale = board.width() > 0 ? shown.width() / board.width() : 1;
+    return {float((windowPoint.x() - shown.left()) / scale), float((windowPoint.y() - shown.top()) / scale)};
+}
+
 int VirtualKeyOf(int qtKey) {
     switch (qtKey) {
         case Qt::Key_Return:
@@ -115,9 +121,7 @@ QRectF TFormHostWidget::BoardRect() const {
 }
 
 TPointF TFormHostWidget::ToBoard(QPointF windowPoint) const {
-    const QRectF board = BoardRect();
-    const double scale = board.width() / std::max(1.0f, form_.ClientWidth());
-    return {float((windowPoint.x() - board.left()) / scale), float((windowPoint.y() - board.top()) / scale)};
+    return BoardPointAt(QSizeF(form_.ClientWidth(), form_.ClientHeight()), QSizeF(size()), windowPoint);
 }
 
 bool TFormHostWidget::event(QEvent* event) {

@@ -48,5 +48,7 @@ private:
 
 // Where a board of `board` size stands, scaled uniformly and centred, in a window of `window` size.
 QRectF FitBoard(QSizeF board, QSizeF window);
+// The board's own coordinates of a point in such a window: where a click lands.
+TPointF BoardPointAt(QSizeF board, QSizeF window, QPointF windowPoint);
 // The virtual key code for a Qt key, or 0 for keys the program does not use.
 int VirtualKeyOf(int qtKey);

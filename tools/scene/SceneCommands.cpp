@@ -1,5 +1,6 @@
 #include "tools/scene/SceneCommands.h"
 
+#include <QKeySequence>
 #include <functional>
 #include <map>
 #include <optional>
@@ -13,6 +14,7 @@
 #include "tools/scene/ScriptError.h"
 #include "tools/scene/ScriptValues.h"
 #include "tools/scene/StateDump.h"
+#include "ui/FormHost_qt.h"
 #include "ui/Runtime.h"
 
 namespace {
@@ -72,6 +74,15 @@ void Frames(TLessonSession& session, TWords words) {
     RecordFrames(session, ReadPath(words[0]), ReadPositive(words[1]), ReadSeconds(words[2]));
 }
 
+// A key as a presenter's clicker or keyboard sends it, by Qt's key name.
+void Key(TLessonSession& session, TWords words) {
+    const QKeySequence sequence =
+        QKeySequence::fromString(QString::fromStdString(words[0]), QKeySequence::PortableText);
+    if (sequence.count() != 1) throw TScriptError("unknown key " + Quoted(words[0]));
+    const int key = VirtualKeyOf(sequence[0].key());
+    if (key != 0) session.Lesson().KeyDown(key);
+}
+
 void Engine(TLessonSession& session, TWords words) {
     RunEngineCommand(session, words);
 }
@@ -86,6 +97,7 @@ const std::map<std::string, TSceneCommand, std::less<>>& SceneCommandTable() {
         {"seed", {1, Seed}},   {"activate", {0, Activate}}, {"set", {2, Set}},
         {"click", {1, Click}}, {"wait", {1, Wait}},         {"png", {1, Png}},
         {"dump", {1, Dump}},   {"frames", {3, Frames}},     {"engine", {std::nullopt, Engine}},
+        {"key", {1, Key}},
     };
     return table;
 }

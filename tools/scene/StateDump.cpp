@@ -78,7 +78,8 @@ QJsonObject LessonStateJson(TLessonSession& session) {
             {"controls", ControlsJson(lesson)},
             {"engine", EngineJson(session.Engine())},
             {"panel", PanelJson(*lesson.paneCAL)},
-            {"messages", MessagesJson(session.Messages())}};
+            {"messages", MessagesJson(session.Messages())},
+            {"view", QJsonObject{{"fullScreen", lesson.FullScreen()}, {"blanked", lesson.Blanked()}}}};
 }
 
 bool WriteStateDump(TLessonSession& session, const std::string& path) {
