@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <system_error>
 
 #include "app/MultipleDemo.h"
@@ -26,6 +27,13 @@ std::string FrameName(int index) {
     return name;
 }
 
+// A second `frames` into the same folder within one script continues the
+// sequence, so that a whole lesson with clicks in between is one recording.
+int& NextFrameIn(const std::string& folder) {
+    static std::map<std::string, int> nextFrame;
+    return nextFrame[std::filesystem::weakly_canonical(folder).string()];
+}
+
 }  // namespace
 
 void WriteLessonPng(TLessonSession& session, const std::string& path) {
@@ -35,6 +43,7 @@ void WriteLessonPng(TLessonSession& session, const std::string& path) {
 
 void RecordFrames(TLessonSession& session, const std::string& folder, double fps, double seconds) {
     MakeFolder(folder);
+    int& nextFrame = NextFrameIn(folder);
     const std::int64_t totalMs = std::llround(seconds * 1000);
     std::int64_t elapsedMs = 0;
     // Each frame's moment is reckoned from the first, so rounding to whole
@@ -44,7 +53,7 @@ void RecordFrames(TLessonSession& session, const std::string& folder, double fps
         if (frameMs >= totalMs) break;
         session.WaitMs(frameMs - elapsedMs);
         elapsedMs = frameMs;
-        WriteLessonPng(session, (std::filesystem::path(folder) / FrameName(frame)).string());
+        WriteLessonPng(session, (std::filesystem::path(folder) / FrameName(nextFrame++)).string());
     }
     session.WaitMs(totalMs - elapsedMs);
 }
