@@ -56,6 +56,8 @@ void TfAnimation::RunJob(int z) {
             if (TLabel* label = Animation_Label[z].get()) label->SetVisible(true);
             Enable(Animation_FontSize[z]);
             Enable(Animation_Opacity[z]);
+            Enable(Animation_MoveX[z]);  // an animation set's move entries start with the entrance
+            Enable(Animation_MoveY[z]);  // (the slots are empty for every other label)
             break;
         case Animation_JobType_isRectangle:
             if (TRectangle* box = Animation_Rectangle[z].get()) box->SetVisible(true);
