@@ -34,7 +34,11 @@ bool TButton::ShownOnScreen() const {
 }
 
 void TButton::Click() {
-    if (ShownOnScreen() && OnClick) OnClick(this);
+    if (!ShownOnScreen() || !OnClick) return;
+    // The handler may free this button, and OnClick with it; the copy keeps
+    // the handler's own state alive until it returns.
+    const TNotifyEvent handler = OnClick;
+    handler(this);
 }
 
 void TButton::MouseDown(TPointF) {

@@ -16,6 +16,7 @@ TImage::~TImage() = default;
 
 bool TImage::LoadFromResource(const UnicodeString& path) {
     const bool loaded = picture_->image.load(ToQString(path));
+    picture_->fitted = QImage();  // scaled from the previous picture
     ContentChanged();
     return loaded;
 }

@@ -58,7 +58,8 @@ void TScheduler::AnimationStarted(TFloatAnimation* animation) {
 void TScheduler::AnimationStopped(TFloatAnimation* animation) {
     auto it = std::find(animations_.begin(), animations_.end(), animation);
     if (it != animations_.end()) animations_.erase(it);
-    if (animations_.empty() && animationDeadlineUs_ && !running_) {
+    // Also from inside a handler: a tick that nothing would use must not wake the program.
+    if (animations_.empty() && animationDeadlineUs_) {
         animationDeadlineUs_.reset();
         Wake();
     }

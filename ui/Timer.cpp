@@ -27,5 +27,9 @@ void TTimer::Rearm() {
 }
 
 void TTimer::Fire() {
-    if (OnTimer) OnTimer(this);
+    if (!OnTimer) return;
+    // The handler may free this timer, and OnTimer with it; the copy keeps the
+    // handler's own state alive until it returns.
+    const TNotifyEvent handler = OnTimer;
+    handler(this);
 }

@@ -1,0 +1,112 @@
+// The scheduler wakes the program only while a timer runs or an animation
+// moves; otherwise there is no deadline and the program sleeps.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "tests/support/VirtualTime.h"
+#include "ui/FloatAnimation.h"
+#include "ui/Form.h"
+#include "ui/Label.h"
+#include "ui/Timer.h"
+
+namespace {
+
+class SchedulerTest : public VirtualTimeTest {
+protected:
+    void SetUp() override {
+        VirtualTimeTest::SetUp();
+        label = new TLabel(form.get());
+        label->SetParent(form.get());
+        fade = new TFloatAnimation(label);
+        fade->SetParent(label);
+        fade->PropertyName = "Opacity";
+        fade->Duration = 0.5f;
+        timer = new TTimer(form.get());
+        timer->SetInterval(100);
+    }
+    void TearDown() override {
+        form.reset();
+        VirtualTimeTest::TearDown();
+    }
+
+    std::int64_t NowUs() { return clock.MonotonicUs(); }
+
+    std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
+    TLabel* label = nullptr;
+    TFloatAnimation* fade = nullptr;
+    TTimer* timer = nullptr;
+};
+
+TEST_F(SchedulerTest, NothingWaitsWhenNoTimerRunsAndNoAnimationMoves) {
+    EXPECT_FALSE(Scheduler().NextDeadlineUs());
+
+    timer->SetEnabled(true);
+    EXPECT_EQ(Scheduler().NextDeadlineUs(), NowUs() + 100'000);
+    timer->SetEnabled(false);
+    EXPECT_FALSE(Scheduler().NextDeadlineUs());
+
+    fade->SetEnabled(true);
+    EXPECT_EQ(Scheduler().NextDeadlineUs(), NowUs() + TScheduler::kAnimationFrameUs);
+    WaitMs(600);
+    EXPECT_FALSE(Scheduler().NextDeadlineUs());
+    EXPECT_EQ(Scheduler().RunningAnimationCount(), 0u);
+}
+
+TEST_F(SchedulerTest, AnimationClockTicksAtTheDisplayRateWhileAnAnimationRuns) {
+    fade->SetEnabled(true);
+    const std::int64_t startUs = NowUs();
+
+    for (int frame = 1; frame <= 5; ++frame) {
+        EXPECT_EQ(Scheduler().NextDeadlineUs(), startUs + frame * TScheduler::kAnimationFrameUs);
+        WaitUs(TScheduler::kAnimationFrameUs);
+    }
+}
+
+TEST_F(SchedulerTest, HandlerThatStopsTheLastAnimationAndItsOwnTimerLeavesNothingToWaitFor) {
+    fade->SetEnabled(true);
+    timer->OnTimer = [this](TObject*) {
+        fade->SetEnabled(false);
+        timer->SetEnabled(false);
+    };
+    timer->SetEnabled(true);
+
+    WaitMs(100);
+
+    EXPECT_FALSE(fade->Running());
+    EXPECT_FALSE(Scheduler().NextDeadlineUs());
+}
+
+TEST_F(SchedulerTest, HandlerThatFreesARunningAnimationLeavesNothingToWaitFor) {
+    fade->SetEnabled(true);
+    timer->OnTimer = [this](TObject*) {
+        fade->Free();
+        timer->SetEnabled(false);
+    };
+    timer->SetEnabled(true);
+
+    WaitMs(100);
+
+    EXPECT_EQ(Scheduler().RunningAnimationCount(), 0u);
+    EXPECT_FALSE(Scheduler().NextDeadlineUs());
+    WaitMs(1000);
+}
+
+TEST_F(SchedulerTest, AnimationStartedByATimerHandlerRunsOnTheHandlersMoment) {
+    timer->OnTimer = [this](TObject*) {
+        fade->SetEnabled(true);
+        timer->SetEnabled(false);
+    };
+    timer->SetEnabled(true);
+    fade->StartValue = 0;
+    fade->StopValue = 1;
+
+    WaitMs(100);
+    EXPECT_EQ(label->Opacity(), 0.0f);
+    WaitUs(15 * TScheduler::kAnimationFrameUs);  // frames count from the tick, not from zero
+
+    EXPECT_NEAR(label->Opacity(), 15.0 * TScheduler::kAnimationFrameUs / 500'000, 1e-4);
+}
+
+}  // namespace
