@@ -111,8 +111,9 @@ void TFormHostWidget::ViewChanged() {
 
 void TFormHostWidget::CentreOnScreen() {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        // QRect::center() rounds an even size down, a pixel off the middle.
         const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
     }
 }
 
