@@ -51,8 +51,12 @@ void TGlowEffect::SetEnabled(bool enabled) {
 }
 
 void TGlowEffect::PaintHalo(QPainter& painter, TControl& control) {
+    // Checked as floats first: a size beyond an int's range must not reach the conversion.
+    constexpr float kLargestHalo = 4096;
+    if (!(control.Width() > 0 && control.Width() <= kLargestHalo && control.Height() > 0 &&
+          control.Height() <= kLargestHalo))
+        return;
     const int w = int(std::ceil(control.Width())), h = int(std::ceil(control.Height()));
-    if (w <= 0 || h <= 0 || w > 4096 || h > 4096) return;
     if (!cache_) cache_ = std::make_unique<HaloCache>();
     HaloCache& c = *cache_;
     const float softness = std::clamp(Softness, 0.0f, 1.0f);
