@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -168,6 +169,42 @@ TEST_F(SceneScriptTest, TheToolReportsABadLineOnItsErrorStreamAndFails) {
     std::ostringstream missing;
     EXPECT_NE(RunSceneScriptFile(Path("none.scene"), missing), 0);
     EXPECT_NE(missing.str().find("none.scene"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+using RecordingTest = SceneScriptTest;
+
+TEST_F(RecordingTest, FramesAreWholeWindowsAndASecondRecordingContinuesTheSequence) {
+    Run("activate\n"
+        "wait 1\n"
+        "frames " +
+        Path("lesson") +
+        " 10 0.3\n"
+        "key PageDown\n"
+        "frames " +
+        Path("lesson") +
+        " 10 0.25\n"
+        "key F11\n"
+        "dump " +
+        Path("state.json") + "\n");
+    const QStringList frames = QDir(folder.filePath("lesson")).entryList({"frame_*.png"}, QDir::Files);
+    ASSERT_EQ(frames.size(), 6);  // 3 + 3, at 0, 0.1, 0.2 s of each recording
+    EXPECT_EQ(frames.back(), "frame_00005.png");
+    const QImage frame(folder.filePath("lesson/" + frames.back()));
+    EXPECT_EQ(frame.size(), QSize(1024, 768));
+    const QJsonObject state = ReadDump("state.json");
+    EXPECT_EQ(state["engine"]["jobCounter"].toInt(), 60) << "PageDown pressed 排列方法";
+    EXPECT_TRUE(state["view"]["fullScreen"].toBool());
+    EXPECT_FALSE(state["view"]["blanked"].toBool());
+}
+
+TEST_F(RecordingTest, AnUnknownKeyNameStopsTheScript) {
+    const auto failure = RunSceneScript(*session, "activate\nkey NoSuchKey\n", "test.scene");
+    ASSERT_TRUE(failure);
+    EXPECT_NE(failure->find("test.scene:2"), std::string::npos) << *failure;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "tools/scene/SceneCommands.h"
 
 #include <QKeySequence>
+#include <QMetaEnum>
 #include <functional>
 #include <map>
 #include <optional>
@@ -74,12 +75,21 @@ void Frames(TLessonSession& session, TWords words) {
     RecordFrames(session, ReadPath(words[0]), ReadPositive(words[1]), ReadSeconds(words[2]));
 }
 
-// A key as a presenter's clicker or keyboard sends it, by Qt's key name.
-void Key(TLessonSession& session, TWords words) {
+// A key as a presenter's clicker or keyboard sends it, by Qt's name for it
+// (PageDown, Space, F11, Period, B …) or as Qt's key sequences write it (PgDown, ".").
+int QtKeyNamed(const std::string& name) {
+    bool known = false;
+    const int key = QMetaEnum::fromType<Qt::Key>().keyToValue(("Key_" + name).c_str(), &known);
+    if (known) return key;
     const QKeySequence sequence =
-        QKeySequence::fromString(QString::fromStdString(words[0]), QKeySequence::PortableText);
-    if (sequence.count() != 1) throw TScriptError("unknown key " + Quoted(words[0]));
-    const int key = VirtualKeyOf(sequence[0].key());
+        QKeySequence::fromString(QString::fromStdString(name), QKeySequence::PortableText);
+    if (sequence.count() == 1 && sequence[0].key() != Qt::Key_unknown && sequence[0].keyboardModifiers() == 0)
+        return sequence[0].key();
+    throw TScriptError("unknown key " + Quoted(name));
+}
+
+void Key(TLessonSession& session, TWords words) {
+    const int key = VirtualKeyOf(QtKeyNamed(words[0]));
     if (key != 0) session.Lesson().KeyDown(key);
 }
 
