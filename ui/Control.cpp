@@ -1,6 +1,7 @@
 #include "ui/Control.h"
 
 #include <QPainter>
+#include <cmath>
 
 #include "ui/Form.h"
 #include "ui/GlowEffect.h"
@@ -55,6 +56,9 @@ TForm* TControl::ParentForm() {
 
 void TControl::PaintTree(QPainter& painter) {
     if (!visible_) return;
+    // A box that is not finite has no place on the board; handed to Qt it is
+    // painted as a block anywhere in the window.
+    if (!std::isfinite(x_) || !std::isfinite(y_) || !std::isfinite(width_) || !std::isfinite(height_)) return;
     painter.save();
     painter.translate(x_, y_);
     if (rotationDeg_ != 0) {
