@@ -5,6 +5,7 @@
 
 #include "ui/Form.h"
 #include "ui/GlowEffect.h"
+#include "ui/SimdState.h"
 
 void TControl::SetPosition(float x, float y) {
     if (x == x_ && y == y_) return;
@@ -54,28 +55,55 @@ TForm* TControl::ParentForm() {
     return nullptr;
 }
 
+namespace {
+
+// Moves the painter into a control's own coordinates, turned about its
+// centre, and fades it by the control's opacity.
+void EnterPlace(QPainter& painter, TPointF position, float width, float height, float rotationDeg,
+                float opacity) {
+    painter.translate(position.X, position.Y);
+    if (rotationDeg != 0) {
+        painter.translate(width / 2, height / 2);
+        painter.rotate(rotationDeg);
+        painter.translate(-width / 2, -height / 2);
+    }
+    painter.setOpacity(painter.opacity() * opacity);
+}
+
+void PaintGlows(QPainter& painter, TControl& control) {
+    for (TFmxObject* child : control.Children()) {
+        TGlowEffect* glow = child->AsGlowEffect();
+        if (glow && glow->Enabled()) glow->PaintHalo(painter, control);
+    }
+}
+
+}  // namespace
+
 void TControl::PaintTree(QPainter& painter) {
     if (!visible_) return;
     // A box that is not finite has no place on the board; handed to Qt it is
     // painted as a block anywhere in the window.
     if (!std::isfinite(x_) || !std::isfinite(y_) || !std::isfinite(width_) || !std::isfinite(height_)) return;
-    painter.save();
-    painter.translate(x_, y_);
-    if (rotationDeg_ != 0) {
-        painter.translate(width_ / 2, height_ / 2);
-        painter.rotate(rotationDeg_);
-        painter.translate(-width_ / 2, -height_ / 2);
-    }
-    painter.setOpacity(painter.opacity() * opacity_);
-    for (TFmxObject* child : Children()) {
-        TGlowEffect* glow = child->AsGlowEffect();
-        if (glow && glow->Enabled()) glow->PaintHalo(painter, *this);
-    }
+    // Saving and restoring the whole painter costs more than a label's face;
+    // a face that changes only font and pen needs just place and opacity put
+    // back, and leaves its font for the next label, which mostly shares it.
+    const bool isolated = !PaintChangesOnlyFontAndPen();
+    const QTransform parentTransform = isolated ? QTransform() : painter.worldTransform();
+    const qreal parentOpacity = painter.opacity();
+    if (isolated) painter.save();
+    EnterPlace(painter, Position(), width_, height_, rotationDeg_, opacity_);
+    PaintGlows(painter, *this);
+    SettleVectorUnit();
     Paint(painter);
     for (TFmxObject* child : Children())
         if (TControl* control = child->AsControl()) control->PaintTree(painter);
     AfterPaintChildren(painter);
-    painter.restore();
+    if (isolated) {
+        painter.restore();
+        return;
+    }
+    painter.setWorldTransform(parentTransform);
+    painter.setOpacity(parentOpacity);
 }
 
 TControl* TControl::ControlAt(TPointF p) {

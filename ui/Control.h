@@ -26,7 +26,7 @@ enum class TAlignLayout {
 };
 
 class TControl : public TFmxObject {
-  public:
+public:
     explicit TControl(TComponent* AOwner) : TFmxObject(AOwner) {}
 
     TControl* AsControl() override { return this; }
@@ -81,15 +81,18 @@ class TControl : public TFmxObject {
     // glow keep its halo until the face really changes.
     std::uint64_t ContentVersion() const { return contentVersion_; }
 
-  protected:
+protected:
     // The control's own face, in local coordinates.
     virtual void Paint(QPainter&) {}
     // Runs after the children have been painted (a panel's OnPaint).
     virtual void AfterPaintChildren(QPainter&) {}
+    // Whether Paint and AfterPaintChildren change nothing of the painter but
+    // its font and pen; the paint walk then skips saving the whole painter.
+    virtual bool PaintChangesOnlyFontAndPen() const { return false; }
     virtual bool WantsClicks() const { return HitTest; }
     void ContentChanged();
 
-  private:
+private:
     float x_ = 0, y_ = 0;
     float width_ = 0, height_ = 0;
     bool visible_ = true;

@@ -116,7 +116,8 @@ void TLabel::Paint(QPainter& painter) {
     const QSizeF content = cache.text.size();
     const double x = AlignedOffset(horzAlign_, Width(), content.width());
     const double y = AlignedOffset(vertAlign_, Height(), content.height());
-    painter.setFont(cache.font);
+    // Setting a font resolves it anew even when it is the one already set.
+    if (painter.font() != cache.font) painter.setFont(cache.font);
     painter.setPen(ToQColor(EffectiveFontColor()));
     painter.drawStaticText(QPointF(x, y), cache.text);
 }

@@ -20,7 +20,7 @@ struct TFont {
 };
 
 class TLabel : public TControl {
-  public:
+public:
     explicit TLabel(TComponent* AOwner);
     ~TLabel() override;
 
@@ -53,11 +53,12 @@ class TLabel : public TControl {
 
     TFloatPropertyAccess FindFloatProperty(std::string_view path) override;
 
-  protected:
+protected:
     void Paint(QPainter& painter) override;
+    bool PaintChangesOnlyFontAndPen() const override { return true; }
     bool WantsClicks() const override { return false; }
 
-  private:
+private:
     struct TextLayoutCache;
     void TextChanged();
 

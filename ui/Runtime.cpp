@@ -72,9 +72,11 @@ std::int64_t Round(double x) {
     const double below = std::floor(x);
     // Exact: x and its floor are close enough that the difference is representable.
     const double fraction = x - below;
-    const bool belowIsEven = std::fmod(below, 2.0) == 0.0;
-    const bool roundUp = fraction > 0.5 || (fraction == 0.5 && !belowIsEven);
-    return static_cast<std::int64_t>(below) + (roundUp ? 1 : 0);
+    // The floor is a whole number in range, so its lowest bit tells odd from even; fmod would cost
+    // more than everything else here, and the dispatcher rounds every pending job at every tick.
+    const std::int64_t whole = static_cast<std::int64_t>(below);
+    const bool roundUp = fraction > 0.5 || (fraction == 0.5 && (whole & 1) != 0);
+    return whole + (roundUp ? 1 : 0);
 }
 
 UnicodeString IntToStr(std::int64_t v) {
