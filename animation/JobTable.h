@@ -29,14 +29,14 @@ using TNbrArray = std::vector<double>;
 // writes, so not even a careless caller can write outside the table.
 template <class T>
 class TJobArray {
-  public:
+public:
     T& operator[](int z) {
         if (z >= 0 && z <= maxAnimationJob) return items_[static_cast<std::size_t>(z)];
         outside_ = T{};
         return outside_;
     }
 
-  private:
+private:
     std::array<T, maxAnimationJob + 1> items_{};
     T outside_{};
 };

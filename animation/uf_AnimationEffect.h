@@ -58,7 +58,7 @@ inline const UnicodeString SignDivision = u"\u00A1\u00D2";
 constexpr double DaySecond = 86400;
 
 class TfAnimation : public TForm {
-  public:
+public:
     explicit TfAnimation(TComponent* AOwner);
 
     TTimer* timStepByStep;
@@ -192,7 +192,7 @@ class TfAnimation : public TForm {
                                                               const UnicodeString& aFontName,
                                                               double aFontSize, const TNbrArray& aNbr);
 
-  private:
+private:
     void RunJob(int z);
 };
 

@@ -16,7 +16,7 @@
 class TCanvas;
 
 class TfMultipleDemo : public TForm {
-  public:
+public:
     explicit TfMultipleDemo(TComponent* AOwner);
 
     // The layout, in stacking order.
@@ -76,7 +76,7 @@ class TfMultipleDemo : public TForm {
     void ResetAndClear(TObject* Sender);
     void ClearComponents(TObject* Sender);
 
-  private:
+private:
     void CreateLayout();
     void BindEvents();
     // Accepts a draw by the difficulty level the slider stands at.

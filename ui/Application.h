@@ -11,7 +11,7 @@
 class TForm;
 
 class TApplication : public TComponent {
-  public:
+public:
     TApplication(int& argc, char** argv);
     ~TApplication() override;
 
@@ -37,7 +37,7 @@ class TApplication : public TComponent {
     TForm* MainForm() const { return mainForm_; }
     bool Terminated() const { return terminated_; }
 
-  private:
+private:
     int& argc_;
     char** argv_;
     std::vector<std::function<TForm*()>> factories_;

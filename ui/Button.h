@@ -4,7 +4,7 @@
 #include "ui/Label.h"
 
 class TButton : public TControl {
-  public:
+public:
     explicit TButton(TComponent* AOwner) : TControl(AOwner) {}
 
     const UnicodeString& Text() const { return text_; }
@@ -23,10 +23,10 @@ class TButton : public TControl {
     void MouseDown(TPointF) override;
     void MouseUp(TPointF local) override;
 
-  protected:
+protected:
     void Paint(QPainter& painter) override;
 
-  private:
+private:
     bool ShownOnScreen() const;
 
     UnicodeString text_;

@@ -12,7 +12,7 @@ struct TStrokeBrush {
 };
 
 class TCanvas {
-  public:
+public:
     explicit TCanvas(QPainter& painter) : painter_(painter) {}
 
     TStrokeBrush Stroke;
@@ -22,6 +22,6 @@ class TCanvas {
 
     QPainter& Painter() { return painter_; }
 
-  private:
+private:
     QPainter& painter_;
 };

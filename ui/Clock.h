@@ -7,7 +7,7 @@
 #include "ui/Types.h"
 
 class TClock {
-  public:
+public:
     virtual ~TClock() = default;
     // Monotonic time in microseconds; drives timers and animations.
     virtual std::int64_t MonotonicUs() = 0;
@@ -17,7 +17,7 @@ class TClock {
 
 // The machine's clocks. The only place in the program that reads them.
 class TRealClock final : public TClock {
-  public:
+public:
     std::int64_t MonotonicUs() override;
     TDateTime WallNow() override;
 };
@@ -25,7 +25,7 @@ class TRealClock final : public TClock {
 // A clock that moves only when told to. Its wall reading follows the monotonic
 // one from a fixed date, plus any jumps (a user changing the computer's clock).
 class TVirtualClock final : public TClock {
-  public:
+public:
     // 2026-01-05 09:00:00, a Monday morning lesson.
     static constexpr TDateTime kDefaultWallOrigin = 46027.375;
 
@@ -40,7 +40,7 @@ class TVirtualClock final : public TClock {
     // Shifts the wall reading only, forward or back.
     void JumpWallMs(std::int64_t deltaMs) { wallJumpMs_ += deltaMs; }
 
-  private:
+private:
     TDateTime wallOriginDays_;
     std::int64_t nowUs_ = 0;
     std::int64_t wallJumpMs_ = 0;

@@ -10,7 +10,7 @@
 #include "ui/Types.h"
 
 class TComponent : public TObject {
-  public:
+public:
     explicit TComponent(TComponent* AOwner);
     ~TComponent() override;
 
@@ -27,12 +27,12 @@ class TComponent : public TObject {
     // TWeak holds so that nothing can reach a freed component.
     const std::shared_ptr<TComponent*>& LifeToken() const { return lifeToken_; }
 
-  protected:
+protected:
     // Frees owned components from the last to the first. Derived destructors
     // call it first, so that owned objects go while their owner is still whole.
     void DestroyComponents();
 
-  private:
+private:
     void InsertComponent(TComponent* component);
     void RemoveComponent(TComponent* component);
 
@@ -44,7 +44,7 @@ class TComponent : public TObject {
 // A reference that may outlive its object: it reads null once the object is freed.
 template <class T>
 class TWeak {
-  public:
+public:
     TWeak() = default;
     TWeak(T* object) : token_(object ? object->LifeToken() : nullptr) {}  // NOLINT: converting on purpose
 
@@ -53,6 +53,6 @@ class TWeak {
     explicit operator bool() const { return get() != nullptr; }
     void reset() { token_.reset(); }
 
-  private:
+private:
     std::shared_ptr<TComponent*> token_;
 };

@@ -18,7 +18,7 @@ struct TFloatPropertyAccess {
 };
 
 class TFloatAnimation : public TFmxObject {
-  public:
+public:
     explicit TFloatAnimation(TComponent* AOwner) : TFmxObject(AOwner) {}
     ~TFloatAnimation() override;
 
@@ -38,7 +38,7 @@ class TFloatAnimation : public TFmxObject {
     // Called by the scheduler's animation clock; false once the animation is over.
     bool Advance(std::int64_t nowUs);
 
-  private:
+private:
     void Start();
     void Stop();
     TControl* Target();

@@ -11,7 +11,7 @@ class TFloatAnimation;
 class TGlowEffect;
 
 class TFmxObject : public TComponent {
-  public:
+public:
     explicit TFmxObject(TComponent* AOwner) : TComponent(AOwner) {}
     ~TFmxObject() override;
 
@@ -28,7 +28,7 @@ class TFmxObject : public TComponent {
     // Something visible changed: the window that shows this object repaints.
     virtual void Repaint();
 
-  private:
+private:
     TFmxObject* parent_ = nullptr;
     std::vector<TFmxObject*> children_;
 };

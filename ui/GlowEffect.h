@@ -9,7 +9,7 @@
 class QPainter;
 
 class TGlowEffect : public TFmxObject {
-  public:
+public:
     explicit TGlowEffect(TComponent* AOwner);
     ~TGlowEffect() override;
 
@@ -26,7 +26,7 @@ class TGlowEffect : public TFmxObject {
     // Draws the halo behind the control; the painter stands at its origin.
     void PaintHalo(QPainter& painter, TControl& control);
 
-  private:
+private:
     struct HaloCache;
     bool enabled_ = true;
     std::unique_ptr<HaloCache> cache_;

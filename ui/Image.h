@@ -6,7 +6,7 @@
 #include "ui/Control.h"
 
 class TImage : public TControl {
-  public:
+public:
     explicit TImage(TComponent* AOwner);
     ~TImage() override;
 
@@ -15,11 +15,11 @@ class TImage : public TControl {
     int BitmapWidth() const;
     int BitmapHeight() const;
 
-  protected:
+protected:
     void Paint(QPainter& painter) override;
     bool WantsClicks() const override { return false; }
 
-  private:
+private:
     struct Picture;
     std::unique_ptr<Picture> picture_;
 };

@@ -6,7 +6,7 @@
 #include "ui/Control.h"
 
 class TStringList {
-  public:
+public:
     explicit TStringList(TControl& owner) : owner_(owner) {}
     void Clear();
     void Add(const UnicodeString& item);
@@ -15,18 +15,18 @@ class TStringList {
     int Count() const { return static_cast<int>(items_.size()); }
     const UnicodeString& operator[](int index) const { return items_.at(static_cast<std::size_t>(index)); }
 
-  private:
+private:
     TControl& owner_;
     std::vector<UnicodeString> items_;
 };
 
 class TListBox : public TControl {
-  public:
+public:
     explicit TListBox(TComponent* AOwner) : TControl(AOwner), Items(*this) {}
 
     TStringList Items;
     bool DisableFocusEffect = false;
 
-  protected:
+protected:
     void Paint(QPainter& painter) override;
 };

@@ -11,7 +11,7 @@ class TCanvas;
 using TOnPaintEvent = std::function<void(TObject* Sender, TCanvas& Canvas, const TRectF& ARect)>;
 
 class TPanel : public TControl {
-  public:
+public:
     explicit TPanel(TComponent* AOwner) : TControl(AOwner) {}
 
     // The look the panel takes: its face and border colours.
@@ -21,7 +21,7 @@ class TPanel : public TControl {
 
     TOnPaintEvent OnPaint;
 
-  protected:
+protected:
     void Paint(QPainter& painter) override;
     void AfterPaintChildren(QPainter& painter) override;
 };

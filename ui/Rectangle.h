@@ -14,7 +14,7 @@ struct TStroke {
 };
 
 class TRectangle : public TControl {
-  public:
+public:
     explicit TRectangle(TComponent* AOwner) : TControl(AOwner) {}
 
     void SetFillColor(TAlphaColor color);
@@ -23,10 +23,10 @@ class TRectangle : public TControl {
     const TBrush& Fill() const { return fill_; }
     const TStroke& Stroke() const { return stroke_; }
 
-  protected:
+protected:
     void Paint(QPainter& painter) override;
 
-  private:
+private:
     TBrush fill_;
     TStroke stroke_;
 };

@@ -15,7 +15,7 @@ class TTimer;
 class TFloatAnimation;
 
 class TScheduler {
-  public:
+public:
     // About 60 Hz; the animation clock ticks only while an animation runs.
     static constexpr std::int64_t kAnimationFrameUs = 16'667;
 
@@ -46,7 +46,7 @@ class TScheduler {
     std::size_t ArmedTimerCount() const { return timers_.size(); }
     std::size_t RunningAnimationCount() const { return animations_.size(); }
 
-  private:
+private:
     struct TimerEntry {
         TTimer* timer;
         std::int64_t deadlineUs;

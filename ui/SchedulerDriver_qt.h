@@ -7,11 +7,11 @@
 #include "ui/Scheduler.h"
 
 class TSchedulerDriver {
-  public:
+public:
     explicit TSchedulerDriver(TScheduler& scheduler);
     ~TSchedulerDriver();
 
-  private:
+private:
     void Rearm();
 
     TScheduler& scheduler_;

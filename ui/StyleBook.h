@@ -6,7 +6,7 @@
 #include "ui/Component.h"
 
 class TStyleBook : public TComponent {
-  public:
+public:
     explicit TStyleBook(TComponent* AOwner) : TComponent(AOwner) {}
     // Which platform's looks the book holds, as the layout names it.
     std::string Platform;

@@ -4,14 +4,14 @@
 #include "ui/Label.h"
 
 class TBitmapCanvas {
-  public:
+public:
     TFont Font;
     // Width in pixels of the text in Font, as a label would draw it.
     float TextWidth(const UnicodeString& text) const;
 };
 
 class TBitmap {
-  public:
+public:
     TBitmap() = default;
     TBitmap(const TBitmap&) = delete;
     TBitmap& operator=(const TBitmap&) = delete;

@@ -4,7 +4,7 @@
 #include "ui/FmxObject.h"
 
 class TTimer : public TFmxObject {
-  public:
+public:
     explicit TTimer(TComponent* AOwner) : TFmxObject(AOwner) {}
     ~TTimer() override;
 
@@ -20,7 +20,7 @@ class TTimer : public TFmxObject {
     // Called by the scheduler when the interval has passed.
     void Fire();
 
-  private:
+private:
     void Rearm();
 
     bool enabled_ = false;

@@ -5,7 +5,7 @@
 #include "ui/Control.h"
 
 class TTrackBar : public TControl {
-  public:
+public:
     explicit TTrackBar(TComponent* AOwner) : TControl(AOwner) {}
 
     float Min() const { return min_; }
@@ -25,10 +25,10 @@ class TTrackBar : public TControl {
     // The value under a point of the track, as a drag would set it.
     float ValueAt(float localX) const;
 
-  protected:
+protected:
     void Paint(QPainter& painter) override;
 
-  private:
+private:
     float min_ = 0, max_ = 10, value_ = 0;
     bool dragging_ = false;
 };

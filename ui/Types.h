@@ -48,7 +48,7 @@ using TNotifyEvent = std::function<void(TObject* Sender)>;
 
 // Root of every object the handlers see as a Sender.
 class TObject {
-  public:
+public:
     TObject() = default;
     TObject(const TObject&) = delete;
     TObject& operator=(const TObject&) = delete;

@@ -11,7 +11,7 @@
 #include "ui/Runtime.h"
 
 class LessonTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { session = std::make_unique<TLessonSession>(); }
     void TearDown() override { session.reset(); }
 

@@ -10,7 +10,7 @@
 #include "ui/Scheduler.h"
 
 class VirtualTimeTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         Scheduler().SetClock(&clock);
         SetShowMessageHandler([this](const UnicodeString& text) { messages.push_back(text); });

@@ -107,7 +107,7 @@ QRawFont EmbeddedSubset(const QString& resourcePath) {
 }
 
 class FontsTest : public ::testing::Test {
-  protected:
+protected:
     static void SetUpTestSuite() {
         if (QCoreApplication::instance() == nullptr) {
             if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -122,7 +122,7 @@ class FontsTest : public ::testing::Test {
             << "fonts need a QGuiApplication, not a bare QCoreApplication";
     }
 
-  private:
+private:
     static inline int argc_ = 1;
     static inline char programName_[] = "tarnwick_tests";
     static inline char* argv_[] = {programName_, nullptr};

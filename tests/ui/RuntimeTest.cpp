@@ -25,11 +25,11 @@ std::string Ascii(const UnicodeString& text) {
 
 // Every test starts from the '.' separator and leaves it as it found it.
 class RuntimeTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { FormatSettings.DecimalSeparator = u'.'; }
     void TearDown() override { FormatSettings = saved_; }
 
-  private:
+private:
     TFormatSettings saved_ = FormatSettings;
 };
 

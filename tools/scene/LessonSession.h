@@ -17,7 +17,7 @@ class TfMultipleDemo;
 class TfAnimation;
 
 class TLessonSession {
-  public:
+public:
     // Needs a QApplication (offscreen platform) to exist already.
     TLessonSession();
     ~TLessonSession();
@@ -39,7 +39,7 @@ class TLessonSession {
     // a user pressing OK).
     const std::vector<UnicodeString>& Messages() const { return messages_; }
 
-  private:
+private:
     TVirtualClock clock_;
     int argc_ = 1;
     char* argv_[2] = {const_cast<char*>("tarnwick"), nullptr};
