@@ -26,18 +26,6 @@ namespace {
 // Slider steps of the stand-in QSlider: fine enough to place the handle as ours does.
 constexpr int kSliderSteps = 1000;
 
-double AlignedOffset(TTextAlign align, double box, double content) {
-    switch (align) {
-        case TTextAlign::Leading:
-            return 0;
-        case TTextAlign::Trailing:
-            return box - content;
-        case TTextAlign::Center:
-            break;
-    }
-    return (box - content) / 2;
-}
-
 class SceneMirror {
 public:
     SceneMirror(QGraphicsScene& scene, StockTextItem textItem) : scene_(scene), textItem_(textItem) {}

@@ -85,7 +85,6 @@ TFloatPropertyAccess TLabel::FindFloatProperty(std::string_view path) {
     return TControl::FindFloatProperty(path);
 }
 
-namespace {
 double AlignedOffset(TTextAlign align, double box, double content) {
     switch (align) {
         case TTextAlign::Leading:
@@ -97,7 +96,6 @@ double AlignedOffset(TTextAlign align, double box, double content) {
     }
     return (box - content) / 2;
 }
-}  // namespace
 
 void TLabel::Paint(QPainter& painter) {
     if (text_.empty()) return;

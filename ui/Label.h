@@ -14,6 +14,9 @@ constexpr TStyledSettings StyledSet(TStyledSetting s) {
     return static_cast<TStyledSettings>(s);
 }
 
+// Where content of a given extent starts inside a box of another, by alignment.
+double AlignedOffset(TTextAlign align, double box, double content);
+
 struct TFont {
     UnicodeString Family;
     float Size = 12;

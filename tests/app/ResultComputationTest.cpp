@@ -8,10 +8,6 @@
 
 namespace {
 
-std::string Utf8(const UnicodeString& text) {
-    return QString::fromStdU16String(text).toStdString();
-}
-
 struct PlacedText {
     UnicodeString text;
     float left, top;

@@ -8,10 +8,6 @@
 
 namespace {
 
-std::string Utf8(const UnicodeString& text) {
-    return QString::fromStdU16String(text).toStdString();
-}
-
 // One text of the walkthrough: where its first character stands on the
 // panel, and when (scaled seconds after Start) its characters enter.
 struct PlacedText {

@@ -3,12 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <QString>
 #include <memory>
+#include <string>
 
 #include "animation/uf_AnimationEffect.h"
 #include "app/MultipleDemo.h"
 #include "tools/scene/LessonSession.h"
 #include "ui/Runtime.h"
+
+// UTF-8 for test messages.
+inline std::string Utf8(const UnicodeString& text) {
+    return QString::fromStdU16String(text).toStdString();
+}
 
 class LessonTest : public ::testing::Test {
 protected:
