@@ -82,7 +82,7 @@ build() { # build folder, then extra cmake options; a target may follow "--targe
         fi
     done
     cmake -S . -B "$build_dir" -G "$(generator_for "$build_dir")" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        "${configure_options[@]}"
+        -DTARNWICK_WARNINGS_AS_ERRORS=ON "${configure_options[@]}"
     cmake --build "$build_dir" --parallel "$(nproc)" "${build_options[@]}"
 }
 

@@ -23,7 +23,8 @@ generator=$(command -v ninja >/dev/null && echo Ninja || echo "Unix Makefiles")
 if [[ -f "$build_dir/CMakeCache.txt" ]]; then
     generator=$(sed -n 's/^CMAKE_GENERATOR:INTERNAL=//p' "$build_dir/CMakeCache.txt")
 fi
-cmake -S . -B "$build_dir" -G "$generator" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNWICK_BENCH=ON >/dev/null
+cmake -S . -B "$build_dir" -G "$generator" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNWICK_BENCH=ON \
+    -DTARNWICK_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build "$build_dir" --parallel "$(nproc)" --target tarnwick tarnwick_bench tarnwick_startup_probe
 bench="$build_dir/bench/tarnwick_bench"
 [[ -x "$bench" ]] || {
