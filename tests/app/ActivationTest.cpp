@@ -8,20 +8,38 @@
 namespace {
 
 TEST_F(LessonTest, ActivationPreparesTheWindowForANewProblem) {
-    lesson().tbTimeScale->SetValue(6);
-    ASSERT_DOUBLE_EQ(vvTimeScale, 0.125);
     ASSERT_EQ(BoxSize, 96);
 
     lesson().Activate();
 
     EXPECT_EQ(BoxSize, 44);
-    EXPECT_DOUBLE_EQ(vvTimeScale, 0.75) << "whatever the speed slider shows";
-    EXPECT_FLOAT_EQ(lesson().tbTimeScale->Value(), 6) << "the slider is not moved";
+    EXPECT_DOUBLE_EQ(vvTimeScale, 0.75) << "the slider's starting position";
     EXPECT_TRUE(lesson().btnStep1->Visible());
     for (TControl* hidden :
          {static_cast<TControl*>(lesson().btnStep2), static_cast<TControl*>(lesson().btnStep3),
           static_cast<TControl*>(lesson().btnStep4), static_cast<TControl*>(lesson().SeedNbr)})
         EXPECT_FALSE(hidden->Visible()) << hidden->Name;
+}
+
+// A teacher sets the speed once for a class; coming back to the window keeps
+// the speed the slider shows.
+TEST_F(LessonTest, ActivationTakesTheSpeedTheSliderShows) {
+    const struct {
+        float slider;
+        double scale;
+    } cases[] = {{6, 0.125}, {1, 1.5}, {4.4, 0.5}, {3, 0.75}};
+    lesson().Activate();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.slider);
+        lesson().tbTimeScale->SetValue(c.slider);
+        vvTimeScale = 0;  // whatever it was, activation must set it
+        lesson().Activate();
+        EXPECT_DOUBLE_EQ(vvTimeScale, c.scale);
+        EXPECT_FLOAT_EQ(lesson().tbTimeScale->Value(), c.slider) << "the slider is not moved";
+        lesson().btnStep3->SetVisible(true);
+        lesson().btnStep3->Click();
+        EXPECT_DOUBLE_EQ(engine().time_Scale, c.scale) << "the walkthrough plays at the speed shown";
+    }
 }
 
 TEST_F(LessonTest, ActivationDrawsThreeDifferentNumbersAndKeepsTheOtherFive) {
