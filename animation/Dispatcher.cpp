@@ -25,11 +25,10 @@ void TfAnimation::timStepByStepTimer(TObject*) {
         timStepByStep->SetEnabled(false);
         return;
     }
-    const TDateTime Current_Time = Now();
-    // The clock reads whole milliseconds; rounding the difference to them
-    // keeps "strictly before" exact instead of at the mercy of day fractions.
-    const double PassTime_Second =
-        double(Round((Current_Time - Animation_StartTime) * DaySecond * 1000)) / 1000;
+    // Whole milliseconds on the monotonic clock: "strictly before" stays
+    // exact, and setting the computer's clock neither freezes nor rushes the
+    // presentation while the one-shot step timers keep their own time.
+    const double PassTime_Second = double(Animation_Stopwatch.ElapsedMilliseconds()) / 1000;
 
     CurrentJob.clear();
     RemainJob.clear();
