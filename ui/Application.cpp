@@ -33,6 +33,8 @@ TApplication::~TApplication() {
 void TApplication::Initialize() {
     if (!QCoreApplication::instance())
         platform_->qtApplication = std::make_unique<QApplication>(argc_, argv_);
+    // The board is a fixed layout: left to right whatever the locale or -reverse say.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     RegisterLessonFonts();
     InitFormatSettingsFromLocale();
     Randomize();

@@ -2,6 +2,8 @@
 // a click on the screen lands on it.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "ui/FormHost_qt.h"
 
 namespace {
@@ -41,6 +43,32 @@ TEST(BoardViewTest, AClickLandsWhereTheBoardIsSeen) {
             EXPECT_NEAR(landed.X, point.x(), 1e-3);
             EXPECT_NEAR(landed.Y, point.y(), 1e-3);
         }
+    }
+}
+
+// The window never reaches past the screen's work area, whatever scale the
+// desktop uses: Qt offers the area in device-independent pixels, rounded.
+TEST(BoardViewTest, TheWindowFitsTheWorkAreaAtEveryScale) {
+    const struct {
+        const char* name;
+        QSize devicePixels;
+        double scale;
+        QSize expectedWindow;
+    } screens[] = {
+        {"the board's own size", {1024, 768}, 1, {1024, 768}},
+        {"a large screen", {1920, 1040}, 1, {1024, 768}},
+        {"a laptop with a task bar", {1366, 728}, 1, {970, 728}},
+        {"1024 pixels at 150 %", {1024, 768}, 1.5, {682, 511}},
+        {"1280 x 800 at 125 %", {1280, 800}, 1.25, {852, 639}},
+        {"a 4K screen at 200 %", {3840, 2120}, 2, {1024, 768}},
+    };
+    for (const auto& screen : screens) {
+        SCOPED_TRACE(screen.name);
+        const QSize offered = (QSizeF(screen.devicePixels) / screen.scale).toSize();
+        const QSize window = FitWindow({1024, 768}, offered, screen.scale);
+        EXPECT_EQ(window, screen.expectedWindow);
+        EXPECT_LE(std::lround(window.width() * screen.scale), screen.devicePixels.width());
+        EXPECT_LE(std::lround(window.height() * screen.scale), screen.devicePixels.height());
     }
 }
 
