@@ -3,7 +3,6 @@
 #include "ui/GlowEffect.h"
 #include "ui/Label.h"
 #include "ui/Rectangle.h"
-#include "ui/Runtime.h"
 
 namespace {
 // Reused from tick to tick: a tick allocates nothing once warmed up.
@@ -33,7 +32,7 @@ void TfAnimation::timStepByStepTimer(TObject*) {
     CurrentJob.clear();
     RemainJob.clear();
     for (double entry : Animation_Job) {
-        const int z = int(Round(entry));
+        const int z = JobNumberOf(entry);
         if (Animation_JobStart[z] >= PassTime_Second)
             RemainJob.push_back(z);
         else
@@ -43,7 +42,7 @@ void TfAnimation::timStepByStepTimer(TObject*) {
     // A job may reset the engine or record new jobs (a handler never does,
     // but nothing stops it); the walk goes over its own list regardless.
     for (double entry : CurrentJob) {
-        const int z = int(Round(entry));
+        const int z = JobNumberOf(entry);
         RunJob(z);
         if (OnJobDispatched) OnJobDispatched(z, PassTime_Second);
     }
