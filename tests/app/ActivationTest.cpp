@@ -7,7 +7,9 @@
 
 namespace {
 
-TEST_F(LessonTest, ActivationPreparesTheWindowForANewProblem) {
+using ActivationTest = LessonTest;
+
+TEST_F(ActivationTest, PreparesTheWindowForANewProblem) {
     ASSERT_EQ(BoxSize, 96);
 
     lesson().Activate();
@@ -23,7 +25,7 @@ TEST_F(LessonTest, ActivationPreparesTheWindowForANewProblem) {
 
 // A teacher sets the speed once for a class; coming back to the window keeps
 // the speed the slider shows.
-TEST_F(LessonTest, ActivationTakesTheSpeedTheSliderShows) {
+TEST_F(ActivationTest, TakesTheSpeedTheSliderShows) {
     const struct {
         float slider;
         double scale;
@@ -42,7 +44,7 @@ TEST_F(LessonTest, ActivationTakesTheSpeedTheSliderShows) {
     }
 }
 
-TEST_F(LessonTest, ActivationDrawsThreeDifferentNumbersAndKeepsTheOtherFive) {
+TEST_F(ActivationTest, DrawsThreeDifferentNumbersAndKeepsTheOtherFive) {
     RandSeed(20260105);
     for (int draw = 0; draw < 50; ++draw) {
         lesson().Activate();
@@ -61,7 +63,7 @@ TEST_F(LessonTest, ActivationDrawsThreeDifferentNumbersAndKeepsTheOtherFive) {
     }
 }
 
-TEST_F(LessonTest, ActivationClearsThePanelAndResetsTheEngineMidPresentation) {
+TEST_F(ActivationTest, ClearsThePanelAndResetsTheEngineMidPresentation) {
     lesson().Activate();
     Wait(1);
     lesson().btnStep3->Click();
@@ -81,7 +83,7 @@ TEST_F(LessonTest, ActivationClearsThePanelAndResetsTheEngineMidPresentation) {
     EXPECT_DOUBLE_EQ(engine().JobSchedule_StartTime, 0);
 }
 
-TEST_F(LessonTest, ArrangementButtonAppearsOneSecondAfterTheDraw) {
+TEST_F(ActivationTest, ArrangementButtonAppearsOneSecondAfterTheDraw) {
     lesson().Activate();
     session->WaitMs(999);
     EXPECT_FALSE(lesson().btnStep3->Visible());
@@ -90,7 +92,7 @@ TEST_F(LessonTest, ArrangementButtonAppearsOneSecondAfterTheDraw) {
     EXPECT_FALSE(lesson().timStep3->Enabled()) << "a one-shot timer";
 }
 
-TEST_F(LessonTest, DrawingAgainRestartsTheOneSecondDelay) {
+TEST_F(ActivationTest, DrawingAgainRestartsTheOneSecondDelay) {
     lesson().Activate();
     Wait(0.6);
     lesson().btnStep1->Click();
@@ -100,7 +102,7 @@ TEST_F(LessonTest, DrawingAgainRestartsTheOneSecondDelay) {
     EXPECT_TRUE(lesson().btnStep3->Visible());
 }
 
-TEST_F(LessonTest, DrawingAgainLeavesAVisibleArrangementButtonVisible) {
+TEST_F(ActivationTest, DrawingAgainLeavesAVisibleArrangementButtonVisible) {
     lesson().Activate();
     Wait(1);
     lesson().btnStep1->Click();

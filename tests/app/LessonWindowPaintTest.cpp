@@ -116,9 +116,11 @@ TEST_F(LessonWindowPaintTest, PanelShowsElevenRowsOfEqualWeight) {
 
 namespace {
 
+using BoardDirectionTest = LessonTest;
+
 // The board is a fixed layout: a right-to-left locale or Qt's -reverse must
 // not mirror the sliders while their mouse mapping stays left to right.
-TEST_F(LessonTest, TheBoardStaysLeftToRightInARightToLeftLocale) {
+TEST_F(BoardDirectionTest, StaysLeftToRightInARightToLeftLocale) {
     const auto render = [this] {
         RandSeed(7);
         lesson().Activate();

@@ -29,10 +29,7 @@ class ResultComputationTest : public LessonTest {
 protected:
     // Runs the lesson up to the moment the result button has come back.
     void PlayWalkthroughOf(int n1, int n2, int n3) {
-        lesson().Activate();
-        SetProblem(n1, n2, n3);
-        Wait(1);
-        lesson().btnStep3->Click();
+        StartWalkthroughOf(n1, n2, n3);
         Wait(lesson().timStep4->Interval() / 1000.0);
         ASSERT_TRUE(lesson().btnStep4->Visible());
     }

@@ -2,7 +2,10 @@
 // a click on the screen lands on it.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <cmath>
+#include <vector>
 
 #include "ui/FormHost_qt.h"
 
@@ -72,11 +75,25 @@ TEST(BoardViewTest, TheWindowFitsTheWorkAreaAtEveryScale) {
     }
 }
 
-TEST(BoardViewTest, OnlyThePresenterKeysHaveCodes) {
-    EXPECT_EQ(VirtualKeyOf(Qt::Key_PageDown), vk::Next);
-    EXPECT_EQ(VirtualKeyOf(Qt::Key_Enter), vk::Return);
-    EXPECT_EQ(VirtualKeyOf(Qt::Key_Return), vk::Return);
-    EXPECT_EQ(VirtualKeyOf(Qt::Key_F11), vk::F11);
-    EXPECT_EQ(VirtualKeyOf(Qt::Key_Escape), 0);
-    EXPECT_EQ(VirtualKeyOf(Qt::Key_Q), 0);
+// What the window passes on of the keyboard: the presenter's keys, once per
+// press (a held key's repeats are not presses), and nothing else.
+TEST(BoardViewTest, TheWindowPassesOnOnlyPresenterKeyPresses) {
+    TForm form(nullptr);
+    form.SetClientSize(1024, 768);
+    std::vector<int> received;
+    form.OnKeyDown = [&](TObject*, int& key) { received.push_back(key); };
+    TFormHostWidget window(form);
+    const auto press = [&](int qtKey, bool autoRepeat = false) {
+        QKeyEvent event(QEvent::KeyPress, qtKey, Qt::NoModifier, QString(), autoRepeat);
+        QCoreApplication::sendEvent(&window, &event);
+    };
+    press(Qt::Key_PageDown);
+    press(Qt::Key_PageDown, true);
+    press(Qt::Key_Escape);
+    press(Qt::Key_Q);
+    press(Qt::Key_Enter);
+    press(Qt::Key_Return);
+    press(Qt::Key_Period);
+    EXPECT_EQ(received, (std::vector<int>{vk::Next, vk::Return, vk::Return, vk::Period}));
+    EXPECT_TRUE(form.Blanked()) << "the blank key reached the form";
 }
