@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "ui/AboutCard_qt.h"
 #include "ui/Application.h"
 #include "ui/Color_qt.h"
 
@@ -17,11 +18,17 @@ void TForm::Activate() {
 }
 
 void TForm::KeyDown(int key) {
+    if (aboutShown_) {
+        SetAboutShown(false);
+        return;
+    }
     if (OnKeyDown) OnKeyDown(this, key);
     if (key == vk::F11)
         SetFullScreen(!fullScreen_);
     else if (key == vk::Period || key == vk::B)
         SetBlanked(!blanked_);
+    else if (key == vk::F1)
+        SetAboutShown(true);
 }
 
 void TForm::SetFullScreen(bool fullScreen) {
@@ -35,6 +42,19 @@ void TForm::SetBlanked(bool blanked) {
     blanked_ = blanked;
     if (host_) host_->ViewChanged();
     Repaint();
+}
+
+void TForm::SetAboutShown(bool shown) {
+    if (shown == aboutShown_) return;
+    aboutShown_ = shown;
+    if (shown && !aboutCard_) aboutCard_ = std::make_unique<TAboutCard>();
+    Repaint();
+}
+
+bool TForm::ViewTakesPress() {
+    if (!aboutShown_) return false;
+    SetAboutShown(false);
+    return true;
 }
 
 void TForm::Close() {
@@ -54,11 +74,13 @@ void TForm::PaintWindow(QPainter& painter) {
     if (blanked_) {
         // A presenter's pause: nothing of the board shows, and it goes on underneath.
         painter.fillRect(QRectF(0, 0, Width(), Height()), Qt::black);
+        if (aboutShown_) aboutCard_->Paint(painter, QSizeF(Width(), Height()), AboutText);
         needsRepaint_ = false;
         return;
     }
     painter.fillRect(QRectF(0, 0, Width(), Height()), ToQColor(Fill));
     for (TFmxObject* child : Children())
         if (TControl* control = child->AsControl()) control->PaintTree(painter);
+    if (aboutShown_) aboutCard_->Paint(painter, QSizeF(Width(), Height()), AboutText);
     needsRepaint_ = false;
 }

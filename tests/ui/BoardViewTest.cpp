@@ -49,6 +49,13 @@ TEST(BoardViewTest, OnlyThePresenterKeysHaveCodes) {
     EXPECT_EQ(VirtualKeyOf(Qt::Key_Enter), vk::Return);
     EXPECT_EQ(VirtualKeyOf(Qt::Key_Return), vk::Return);
     EXPECT_EQ(VirtualKeyOf(Qt::Key_F11), vk::F11);
+    EXPECT_EQ(VirtualKeyOf(Qt::Key_F1), vk::F1);
     EXPECT_EQ(VirtualKeyOf(Qt::Key_Escape), 0);
     EXPECT_EQ(VirtualKeyOf(Qt::Key_Q), 0);
+}
+
+TEST(BoardViewTest, AModifierAloneIsNoKeyThatTakesTheAboutTextAway) {
+    for (int key : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_Meta})
+        EXPECT_TRUE(IsModifierKey(key));
+    for (int key : {Qt::Key_Escape, Qt::Key_Q, Qt::Key_PageDown}) EXPECT_FALSE(IsModifierKey(key));
 }

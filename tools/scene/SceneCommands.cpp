@@ -89,8 +89,11 @@ int QtKeyNamed(const std::string& name) {
 }
 
 void Key(TLessonSession& session, TWords words) {
-    const int key = VirtualKeyOf(QtKeyNamed(words[0]));
-    if (key != 0) session.Lesson().KeyDown(key);
+    const int qtKey = QtKeyNamed(words[0]);
+    const int key = VirtualKeyOf(qtKey);
+    // As in the window: a key without a code still takes the about text away, a modifier alone does not.
+    const bool takesAboutAway = session.Lesson().AboutShown() && !IsModifierKey(qtKey);
+    if (key != 0 || takesAboutAway) session.Lesson().KeyDown(key);
 }
 
 void Engine(TLessonSession& session, TWords words) {
