@@ -1,6 +1,7 @@
 #include "app/MultipleDemo.h"
 
 #include "animation/uf_AnimationEffect.h"
+#include "app/About.h"
 #include "ui/Canvas.h"
 #include "ui/Runtime.h"
 
@@ -9,6 +10,7 @@ double vvTimeScale = 0.75;
 
 TfMultipleDemo::TfMultipleDemo(TComponent* AOwner) : TForm(AOwner) {
     CreateLayout();
+    AboutText = LessonAboutText();
     BindEvents();
 }
 

@@ -26,9 +26,11 @@ void TfMultipleDemo::btnStep4Click(TObject*) {
     };
     for (int i = 1; i <= 6; ++i) {
         const TPointF block = SelectArrangement(i);
-        const UnicodeString SecondLineStr = u"=" + ProductText(A, B) + u"x" + IntToStr(C);
+        // Appended, not added to a literal: GCC 12 at -O3 reports a false overlap (-Wrestrict) for that.
+        const UnicodeString SecondLineStr =
+            UnicodeString(u"=").append(ProductText(A, B)).append(u"x").append(IntToStr(C));
         place({block.X, block.Y + 2 * BoxSize}, jTime, SecondLineStr);
-        const UnicodeString ThirdLineStr = u"=" + ProductText(A * double(B), C);
+        const UnicodeString ThirdLineStr = UnicodeString(u"=").append(ProductText(A * double(B), C));
         place({block.X, block.Y + 3 * BoxSize}, jTime + 3, ThirdLineStr);
         jTime += 6.5;
     }

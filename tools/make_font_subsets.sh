@@ -19,7 +19,8 @@ ukai_licence=/usr/share/doc/fonts-arphic-ukai/license/english/ARPHICPL.TXT.gz
 comic_neue=/usr/share/fonts/opentype/comic-neue/ComicNeue-Regular.otf
 comic_neue_copyright=/usr/share/doc/fonts-comic-neue/copyright
 
-# Every text the program shows, one per line. The full-width space (U+3000) and colon are deliberate.
+# Every text the program shows, one per line; the about text (app/About.cpp) ends the list. The
+# full-width space (U+3000) and colon are deliberate.
 captions() {
     cat <<'EOF'
 出題
@@ -37,6 +38,13 @@ FAST
 0123456789x=,+-.E
 Not sufficient parameters
 ¡Ò
+Tarnwick　聯乘示範教材
+版本 0.1.0
+本程式依 MIT 授權條款發布，© 2026 Tarnwick 開發者。
+內嵌字型：
+「Tarnwick Kai」取自 AR PL UKai TW，© 1999 文鼎科技，依 Arphic Public License 授權。
+「Tarnwick Hand」取自 Comic Neue，© 2014 The Comic Neue Project Authors，依 SIL Open Font License 1.1 授權。
+按任一鍵或按一下滑鼠，回到課堂。
 EOF
 }
 

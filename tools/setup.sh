@@ -7,12 +7,20 @@
 # Safe to run again: apt is skipped when every package is there, and the builds are incremental.
 set -euo pipefail
 
-readonly PACKAGES=(
-    build-essential cmake pkg-config
+# What building, packaging and running the program needs.
+readonly LESSON_PACKAGES=(
+    build-essential cmake pkg-config file
     qt6-base-dev qt6-qpa-plugins libgl-dev
-    libgtest-dev googletest libbenchmark-dev
     fonts-arphic-ukai fonts-comic-neue fonts-dejavu-core
+)
+# What the tests and benchmarks need besides: GoogleTest and Google Benchmark; a private X screen, its tools and
+# a window manager for the end-to-end tests; the checks a distribution runs on a package; clang and its
+# sanitizer runtime for the sanitizer build.
+readonly TEST_PACKAGES=(
+    libgtest-dev googletest libbenchmark-dev
     xvfb xdotool x11-utils imagemagick openbox
+    lintian devscripts desktop-file-utils appstream
+    clang libclang-rt-14-dev
 )
 
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -23,18 +31,18 @@ usage() {
     exit 2
 }
 
-missing_packages() {
+missing_packages() { # packages, of which those not installed are printed
     local package
-    for package in "${PACKAGES[@]}"; do
+    for package in "$@"; do
         if [[ "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null)" != "install ok installed" ]]; then
             echo "$package"
         fi
     done
 }
 
-install_packages() {
+install_packages() { # packages
     local missing
-    mapfile -t missing < <(missing_packages)
+    mapfile -t missing < <(missing_packages "$@")
     if ((${#missing[@]} == 0)); then
         return
     fi
@@ -92,7 +100,7 @@ run_tests() {
 }
 
 lesson() {
-    build build --target tarnwick
+    build build -DTARNWICK_TESTS=OFF -DTARNWICK_BENCH=OFF --target tarnwick
     if [[ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]]; then
         echo "Built build/app/tarnwick, but there is no display to open the lesson on;" \
             "run this from a desktop session." >&2
@@ -102,9 +110,10 @@ lesson() {
 }
 
 test_all() {
-    build build
+    build build -DTARNWICK_TESTS=ON -DTARNWICK_BENCH=ON
     run_tests build
-    build build-asan -DTARNWICK_SANITIZE=ON -DTARNWICK_BENCH=OFF
+    # Built with clang, so that the code stays portable to a second compiler.
+    build build-asan -DCMAKE_CXX_COMPILER=/usr/bin/clang++ -DTARNWICK_SANITIZE=ON -DTARNWICK_BENCH=OFF
     # Qt's X11 platform leaves a buffer of the system's D-Bus library behind; tools/lsan.supp names only
     # system libraries, so a leak in our own code is still reported.
     ASAN_OPTIONS=detect_leaks=1 \
@@ -117,11 +126,11 @@ main() {
     (($# == 1)) || usage
     case "$1" in
     lesson)
-        install_packages
+        install_packages "${LESSON_PACKAGES[@]}"
         lesson
         ;;
     test)
-        install_packages
+        install_packages "${LESSON_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
         test_all
         ;;
     *) usage ;;

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "ui/Component.h"
@@ -15,7 +16,10 @@ public:
     TApplication(int& argc, char** argv);
     ~TApplication() override;
 
-    // Creates the platform application (fonts, styles, the screen).
+    // Names the program to the desktop before Initialize: its name and version, and the id of its
+    // desktop entry, by which a Wayland task bar finds its icon.
+    void Identify(std::string name, std::string version, std::string desktopId);
+    // Creates the platform application (fonts, styles, the screen, the window icon).
     void Initialize();
 
     // Registers a window class; Run creates the windows in registration
@@ -43,6 +47,7 @@ private:
     std::vector<std::function<TForm*()>> factories_;
     TForm* mainForm_ = nullptr;
     bool terminated_ = false;
+    std::string name_, version_, desktopId_;
     struct Platform;
     std::unique_ptr<Platform> platform_;
 };

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "ui/AboutCard_qt.h"
 #include "ui/Application.h"
 #include "ui/Color_qt.h"
 
@@ -17,14 +18,24 @@ void TForm::Activate() {
 }
 
 void TForm::KeyDown(int key) {
+    if (aboutShown_) {
+        SetAboutShown(false);
+        return;
+    }
     if (OnKeyDown) OnKeyDown(this, key);
     if (key == vk::F11)
         SetFullScreen(!fullScreen_);
     else if (key == vk::Period || key == vk::B)
         SetBlanked(!blanked_);
+    else if (key == vk::F1)
+        SetAboutShown(true);
 }
 
 void TForm::PointerDown(TMouseButton button, TPointF at) {
+    if (aboutShown_) {
+        SetAboutShown(false);
+        return;
+    }
     if (button != TMouseButton::Left || blanked_) return;
     TControl* target = ControlAt(at);
     pressed_ = target;
@@ -58,6 +69,13 @@ void TForm::SetBlanked(bool blanked) {
     Repaint();
 }
 
+void TForm::SetAboutShown(bool shown) {
+    if (shown == aboutShown_) return;
+    aboutShown_ = shown;
+    if (shown && !aboutCard_) aboutCard_ = std::make_unique<TAboutCard>();
+    Repaint();
+}
+
 void TForm::Close() {
     if (closed_) return;
     closed_ = true;
@@ -75,11 +93,13 @@ void TForm::PaintWindow(QPainter& painter) {
     if (blanked_) {
         // A presenter's pause: nothing of the board shows, and it goes on underneath.
         painter.fillRect(QRectF(0, 0, Width(), Height()), Qt::black);
+        if (aboutShown_) aboutCard_->Paint(painter, QSizeF(Width(), Height()), AboutText);
         needsRepaint_ = false;
         return;
     }
     painter.fillRect(QRectF(0, 0, Width(), Height()), ToQColor(Fill));
     for (TFmxObject* child : Children())
         if (TControl* control = child->AsControl()) control->PaintTree(painter);
+    if (aboutShown_) aboutCard_->Paint(painter, QSizeF(Width(), Height()), AboutText);
     needsRepaint_ = false;
 }

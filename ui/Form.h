@@ -2,7 +2,11 @@
 // A window: the root of a tree of controls, shown by a host (a real window,
 // or nothing at all in the scene tool and tests).
 
+#include <memory>
+
 #include "ui/Control.h"
+
+class TAboutCard;
 
 enum class TFmxFormBorderStyle { None, Single, Sizeable };
 enum class TFormPosition { Designed, MainFormCenter, ScreenCenter };
@@ -27,6 +31,7 @@ constexpr int Left = 0x25;
 constexpr int Right = 0x27;
 constexpr int B = 0x42;
 constexpr int Period = 0xBE;
+constexpr int F1 = 0x70;
 constexpr int F11 = 0x7A;
 }  // namespace vk
 
@@ -56,13 +61,16 @@ public:
 
     // A key pressed while the window is active. The form's OnKeyDown comes
     // first; a key it leaves alone may then change the view: F11 toggles the
-    // full-screen view, "." and B blank the whole view and bring it back.
+    // full-screen view, "." and B blank the whole view and bring it back, F1
+    // shows the about text. While the about text shows, any key (0 for one
+    // without a code) only takes it away.
     TKeyEvent OnKeyDown;
     void KeyDown(int key);
 
     // Pointer input from the host, in the board's own coordinates. Only the
-    // primary button acts, and while the view is blanked a press acts on
-    // nothing: a presenter's pause is safe to click through.
+    // primary button acts; while the view is blanked a press acts on nothing
+    // (a presenter's pause is safe to click through), and while the about
+    // text shows a press only takes it away.
     void PointerDown(TMouseButton button, TPointF at);
     void PointerMove(TPointF at);
     void PointerUp(TMouseButton button, TPointF at);
@@ -72,6 +80,12 @@ public:
     void SetFullScreen(bool fullScreen);
     bool Blanked() const { return blanked_; }
     void SetBlanked(bool blanked);
+
+    // What the program says about itself, shown over the board while the lesson
+    // goes on underneath; the first line is its heading.
+    UnicodeString AboutText;
+    bool AboutShown() const { return aboutShown_; }
+    void SetAboutShown(bool shown);
 
     // Closing the main form ends the application.
     void Close();
@@ -101,6 +115,8 @@ private:
     bool closed_ = false;
     bool fullScreen_ = false;
     bool blanked_ = false;
+    bool aboutShown_ = false;
+    std::unique_ptr<TAboutCard> aboutCard_;
     bool needsRepaint_ = true;
     int updateDepth_ = 0;
 };

@@ -65,10 +65,29 @@ int VirtualKeyOf(int qtKey) {
             return vk::B;
         case Qt::Key_Period:
             return vk::Period;
+        case Qt::Key_F1:
+            return vk::F1;
         case Qt::Key_F11:
             return vk::F11;
         default:
             return 0;
+    }
+}
+
+bool IsModifierKey(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Meta:
+        case Qt::Key_Super_L:
+        case Qt::Key_Super_R:
+        case Qt::Key_CapsLock:
+        case Qt::Key_NumLock:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -207,7 +226,10 @@ void TFormHostWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 void TFormHostWidget::keyPressEvent(QKeyEvent* event) {
     const int key = VirtualKeyOf(event->key());
-    if (key == 0 || event->isAutoRepeat()) {
+    // Any key takes the about text away, also one the program has no code for; a modifier alone
+    // (as of Alt+Tab on the way to another window) does not.
+    const bool takesAboutAway = form_.AboutShown() && !IsModifierKey(event->key());
+    if ((key == 0 && !takesAboutAway) || event->isAutoRepeat()) {
         QWidget::keyPressEvent(event);
         return;
     }

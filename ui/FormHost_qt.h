@@ -55,3 +55,5 @@ QSize FitWindow(QSizeF board, QSize area, double devicePixelRatio);
 TPointF BoardPointAt(QSizeF board, QSizeF window, QPointF windowPoint);
 // The virtual key code for a Qt key, or 0 for keys the program does not use.
 int VirtualKeyOf(int qtKey);
+// Whether a Qt key is a modifier or lock key, pressed alone.
+bool IsModifierKey(int qtKey);

@@ -2,6 +2,8 @@
 // main window closes, and frees its windows when it goes.
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+#include <QIcon>
 #include <QTimer>
 #include <memory>
 #include <string>
@@ -59,6 +61,18 @@ TEST(ApplicationTest, RunCreatesTheWindowsInOrderAndEndsWhenTheMainWindowCloses)
     EXPECT_FALSE(secondRef);
     EXPECT_EQ(Application, nullptr);
     EXPECT_FALSE(Scheduler().NextDeadlineUs());
+}
+
+TEST(ApplicationTest, InitializeGivesTheWindowsTheProgramsIconInEverySizeAMenuAsksFor) {
+    int argc = 1;
+    char name[] = "tarnwick";
+    char* argv[] = {name, nullptr};
+    QGuiApplication::setWindowIcon(QIcon());
+    TApplication application(argc, argv);
+    application.Initialize();
+    const QList<QSize> sizes = QGuiApplication::windowIcon().availableSizes();
+    for (int side : {16, 24, 32, 48, 64, 128, 256})
+        EXPECT_TRUE(sizes.contains(QSize(side, side))) << side << " x " << side;
 }
 
 }  // namespace

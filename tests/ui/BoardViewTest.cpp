@@ -75,25 +75,44 @@ TEST(BoardViewTest, TheWindowFitsTheWorkAreaAtEveryScale) {
     }
 }
 
-// What the window passes on of the keyboard: the presenter's keys, once per
-// press (a held key's repeats are not presses), and nothing else.
-TEST(BoardViewTest, TheWindowPassesOnOnlyPresenterKeyPresses) {
-    TForm form(nullptr);
-    form.SetClientSize(1024, 768);
-    std::vector<int> received;
-    form.OnKeyDown = [&](TObject*, int& key) { received.push_back(key); };
-    TFormHostWidget window(form);
-    const auto press = [&](int qtKey, bool autoRepeat = false) {
+class WindowKeysTest : public ::testing::Test {
+protected:
+    WindowKeysTest() {
+        form.SetClientSize(1024, 768);
+        form.OnKeyDown = [this](TObject*, int& key) { received.push_back(key); };
+    }
+    void Press(int qtKey, bool autoRepeat = false) {
         QKeyEvent event(QEvent::KeyPress, qtKey, Qt::NoModifier, QString(), autoRepeat);
         QCoreApplication::sendEvent(&window, &event);
-    };
-    press(Qt::Key_PageDown);
-    press(Qt::Key_PageDown, true);
-    press(Qt::Key_Escape);
-    press(Qt::Key_Q);
-    press(Qt::Key_Enter);
-    press(Qt::Key_Return);
-    press(Qt::Key_Period);
+    }
+
+    TForm form{nullptr};
+    TFormHostWidget window{form};
+    std::vector<int> received;
+};
+
+// What the window passes on of the keyboard: the presenter's keys, once per
+// press (a held key's repeats are not presses), and nothing else.
+TEST_F(WindowKeysTest, OnlyPresenterKeyPressesReachTheForm) {
+    for (int key :
+         {Qt::Key_PageDown, Qt::Key_Escape, Qt::Key_Q, Qt::Key_Enter, Qt::Key_Return, Qt::Key_Period})
+        Press(key);
+    Press(Qt::Key_PageDown, true);
     EXPECT_EQ(received, (std::vector<int>{vk::Next, vk::Return, vk::Return, vk::Period}));
     EXPECT_TRUE(form.Blanked()) << "the blank key reached the form";
+}
+
+// The about text goes with any key, also one the program has no use for, but
+// not with a modifier alone (Alt on the way to Alt+Tab); the key does nothing else.
+TEST_F(WindowKeysTest, AnyKeyButAModifierTakesTheAboutTextAway) {
+    Press(Qt::Key_F1);
+    ASSERT_TRUE(form.AboutShown());
+    for (int modifier : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_Meta}) Press(modifier);
+    EXPECT_TRUE(form.AboutShown());
+    Press(Qt::Key_Q);
+    EXPECT_FALSE(form.AboutShown());
+    Press(Qt::Key_F1);
+    Press(Qt::Key_PageDown);
+    EXPECT_FALSE(form.AboutShown());
+    EXPECT_EQ(received, (std::vector<int>{vk::F1, vk::F1})) << "the keys that took it away did nothing else";
 }

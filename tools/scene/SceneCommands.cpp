@@ -94,8 +94,11 @@ int QtKeyNamed(const std::string& name) {
 }
 
 void Key(TSceneRun& run, TWords words) {
-    const int key = VirtualKeyOf(QtKeyNamed(words[0]));
-    if (key != 0) run.session.Lesson().KeyDown(key);
+    const int qtKey = QtKeyNamed(words[0]);
+    const int key = VirtualKeyOf(qtKey);
+    // As in the window: a key without a code still takes the about text away, a modifier alone does not.
+    const bool takesAboutAway = run.session.Lesson().AboutShown() && !IsModifierKey(qtKey);
+    if (key != 0 || takesAboutAway) run.session.Lesson().KeyDown(key);
 }
 
 void Engine(TSceneRun& run, TWords words) {

@@ -79,7 +79,9 @@ QJsonObject LessonStateJson(TLessonSession& session) {
             {"engine", EngineJson(session.Engine())},
             {"panel", PanelJson(*lesson.paneCAL)},
             {"messages", MessagesJson(session.Messages())},
-            {"view", QJsonObject{{"fullScreen", lesson.FullScreen()}, {"blanked", lesson.Blanked()}}}};
+            {"view", QJsonObject{{"fullScreen", lesson.FullScreen()},
+                                 {"blanked", lesson.Blanked()},
+                                 {"about", lesson.AboutShown()}}}};
 }
 
 bool WriteStateDump(TLessonSession& session, const std::string& path) {
