@@ -36,6 +36,8 @@ FAST
 排列方法123456
 0123456789x=,+-.E
 Not sufficient parameters
+結束
+按一下，重新開始
 ¡Ò
 EOF
 }
