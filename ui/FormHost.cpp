@@ -13,6 +13,15 @@
 namespace {
 // Long enough for a window manager to settle after a switch to or from full screen.
 constexpr std::int64_t kViewChangeSettleUs = 1'000'000;
+
+// A web page has no desktop to place a window on: the window is the whole page, at whatever size the
+// browser gives it, and the board is scaled to fit as in the full-screen view. F11 there is the browser's
+// own full screen, which only changes that size.
+#ifdef Q_OS_WASM
+constexpr bool kWindowFillsThePage = true;
+#else
+constexpr bool kWindowFillsThePage = false;
+#endif
 }  // namespace
 
 QRectF FitBoard(QSizeF board, QSizeF window) {
@@ -60,7 +69,7 @@ TFormHostWidget::TFormHostWidget(TForm& form) : form_(form) {
     setFocusPolicy(Qt::StrongFocus);
     if (form.BorderStyle == TFmxFormBorderStyle::None) setWindowFlag(Qt::FramelessWindowHint);
     setWindowTitle(ToQString(form.Caption));
-    setFixedSize(NormalWindowSize());
+    if (!kWindowFillsThePage) setFixedSize(NormalWindowSize());
     form_.SetHost(this);
 }
 
@@ -79,8 +88,12 @@ QSize TFormHostWidget::NormalWindowSize() const {
 }
 
 void TFormHostWidget::ShowAsMainWindow() {
-    CentreOnScreen();
-    show();
+    if (kWindowFillsThePage)
+        showFullScreen();
+    else {
+        CentreOnScreen();
+        show();
+    }
     // Without a window manager nobody activates a new window until it is clicked.
     activateWindow();
     raise();
@@ -94,6 +107,10 @@ void TFormHostWidget::CloseWindow() {
 
 void TFormHostWidget::ViewChanged() {
     ignoreActivationUntilUs_ = Scheduler().NowUs() + kViewChangeSettleUs;
+    if (kWindowFillsThePage) {
+        update();
+        return;
+    }
     if (form_.FullScreen() && !isFullScreen()) {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
