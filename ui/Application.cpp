@@ -53,6 +53,10 @@ TApplication::~TApplication() {
 void TApplication::Initialize() {
     if (!QCoreApplication::instance())
         platform_->qtApplication = std::make_unique<QApplication>(argc_, argv_);
+#ifdef Q_OS_WASM
+    // Emscripten names every program "this.program"; the message box shows the name in its title.
+    QCoreApplication::setApplicationName(QStringLiteral("tarnwick"));
+#endif
     RegisterLessonFonts();
     InitFormatSettingsFromLocale();
     Randomize();

@@ -10,6 +10,10 @@
 #include "ui/FormHost_qt.h"
 #include "ui/Scheduler.h"
 
+#ifdef Q_OS_WASM
+#include <emscripten/html5.h>
+#endif
+
 namespace {
 // Long enough for a window manager to settle after a switch to or from full screen.
 constexpr std::int64_t kViewChangeSettleUs = 1'000'000;
@@ -19,8 +23,26 @@ constexpr std::int64_t kViewChangeSettleUs = 1'000'000;
 // own full screen, which only changes that size.
 #ifdef Q_OS_WASM
 constexpr bool kWindowFillsThePage = true;
+
+// The browser's window losing and regaining the focus, handed to the host through Qt's event loop.
+template <bool kFocused>
+EM_BOOL OnPageFocus(int, const EmscriptenFocusEvent*, void* host) {
+    auto* widget = static_cast<TFormHostWidget*>(host);
+    QMetaObject::invokeMethod(
+        widget, [widget] { widget->PageFocusChanged(kFocused); }, Qt::QueuedConnection);
+    return EM_FALSE;
+}
+
+void WatchPageFocus(TFormHostWidget* host) {
+    emscripten_set_blur_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, host, EM_FALSE,
+                                 host ? OnPageFocus<false> : nullptr);
+    emscripten_set_focus_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, host, EM_FALSE,
+                                  host ? OnPageFocus<true> : nullptr);
+}
 #else
 constexpr bool kWindowFillsThePage = false;
+
+void WatchPageFocus(TFormHostWidget*) {}
 #endif
 }  // namespace
 
@@ -71,9 +93,11 @@ TFormHostWidget::TFormHostWidget(TForm& form) : form_(form) {
     setWindowTitle(ToQString(form.Caption));
     if (!kWindowFillsThePage) setFixedSize(NormalWindowSize());
     form_.SetHost(this);
+    WatchPageFocus(this);
 }
 
 TFormHostWidget::~TFormHostWidget() {
+    WatchPageFocus(nullptr);
     form_.SetHost(nullptr);
 }
 
@@ -106,11 +130,12 @@ void TFormHostWidget::CloseWindow() {
 }
 
 void TFormHostWidget::ViewChanged() {
-    ignoreActivationUntilUs_ = Scheduler().NowUs() + kViewChangeSettleUs;
     if (kWindowFillsThePage) {
+        // Nothing but the picture changes: no window manager is there to settle.
         update();
         return;
     }
+    ignoreActivationUntilUs_ = Scheduler().NowUs() + kViewChangeSettleUs;
     if (form_.FullScreen() && !isFullScreen()) {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -140,6 +165,16 @@ QRectF TFormHostWidget::BoardRect() const {
 
 TPointF TFormHostWidget::ToBoard(QPointF windowPoint) const {
     return BoardPointAt(QSizeF(form_.ClientWidth(), form_.ClientHeight()), QSizeF(size()), windowPoint);
+}
+
+void TFormHostWidget::PageFocusChanged(bool focused) {
+    if (!focused) {
+        pageLeft_ = true;
+        return;
+    }
+    if (!pageLeft_) return;
+    pageLeft_ = false;
+    if (Scheduler().NowUs() >= ignoreActivationUntilUs_) form_.Activate();
 }
 
 bool TFormHostWidget::event(QEvent* event) {

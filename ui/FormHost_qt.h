@@ -22,6 +22,12 @@ public:
     void CloseWindow() override;
     void ViewChanged() override;
 
+    // The page showing this window lost or regained the browser's focus (in a
+    // web build, where Qt reports no activation for it): a return after a
+    // loss is the user coming back from another window, and activates the
+    // form as a desktop window's activation does.
+    void PageFocusChanged(bool focused);
+
     // Where the board stands in the window, and the reverse mapping of a click.
     QRectF BoardRect() const;
     TPointF ToBoard(QPointF windowPoint) const;
@@ -42,6 +48,7 @@ private:
     TForm& form_;
     TWeak<TControl> pressed_;
     bool closing_ = false;
+    bool pageLeft_ = false;
     // Activation caused by our own change of view is not the user coming back.
     std::int64_t ignoreActivationUntilUs_ = 0;
 };

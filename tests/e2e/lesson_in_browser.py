@@ -9,8 +9,9 @@ DevTools protocol on a pipe (no extra packages). The browser window is 1280 x 72
 (to 960 x 720, centred): every click is aimed where the board is seen, and every screenshot is taken of the
 board alone, back at 1024 x 768, for LESSON_SCREEN (lesson_screen.cpp) to measure as in the native test.
 
-The lesson: speed slider to FAST, "排列方法", "計算結果"; then the blank key twice, then "離開", which in a page
-puts the end screen in the lesson's place, and a click on it, which starts the lesson afresh. Screenshots stay
+The lesson: speed slider to FAST, "排列方法", "計算結果"; then the blank key twice; a visit to another tab,
+which draws a new problem as a return to the window does natively; then "離開", which in a page puts the end screen in the lesson's place, and a click
+on it, which starts the lesson afresh. Screenshots stay
 in ARTEFACT_DIR. With --figures it also prints how long the page took to show the board and the browser's
 idle CPU. Exits 77 (skipped) when chromium is missing. Every wait polls up to a generous deadline.
 """
@@ -143,8 +144,8 @@ class Browser:
         return json.loads(message)
 
     def open_page(self, width, height):
-        target = self.send("Target.createTarget", {"url": "about:blank"}, session=False)["targetId"]
-        self.session = self.send("Target.attachToTarget", {"targetId": target, "flatten": True},
+        self.target = self.send("Target.createTarget", {"url": "about:blank"}, session=False)["targetId"]
+        self.session = self.send("Target.attachToTarget", {"targetId": self.target, "flatten": True},
                                  session=False)["sessionId"]
         self.send("Page.enable")
         self.send("Runtime.enable")
@@ -161,6 +162,14 @@ class Browser:
             if time.monotonic() > deadline:
                 raise Failure(f"{url} did not load within {DEADLINE_SECONDS} s")
             self.events.append(self._read())
+
+    def visit_another_tab(self):
+        """Brings another tab to the front and then this one again, as a teacher looking something up would."""
+        other = self.send("Target.createTarget", {"url": "about:blank"}, session=False)["targetId"]
+        self.send("Target.activateTarget", {"targetId": other}, session=False)
+        time.sleep(0.5)
+        self.send("Target.activateTarget", {"targetId": self.target}, session=False)
+        self.send("Target.closeTarget", {"targetId": other}, session=False)
 
     def evaluate(self, expression):
         return self.send("Runtime.evaluate", {"expression": expression, "returnByValue": True})["result"].get("value")
@@ -391,10 +400,14 @@ def run(site_dir, lesson_screen, artefacts, figures):
             lesson.key(".", "Period", 0xBE)
             lesson.wait_for("06-back.png", "the lesson back as it was after the . key again", working_still_there)
 
+            browser.visit_another_tab()
+            lesson.wait_for("07-returned.png", "coming back from another tab draws a new problem: an empty "
+                            "panel, 出題 and 排列方法 shown", fresh_lesson)
+
             lesson.click(EXIT_X + EXIT_W / 2, EXIT_Y + EXIT_H / 2)
-            lesson.wait_for("07-end-screen.png", "離開 puts the end screen in the lesson's place", end_screen)
+            lesson.wait_for("08-end-screen.png", "離開 puts the end screen in the lesson's place", end_screen)
             lesson.click(BOARD_WIDTH / 2, BOARD_HEIGHT / 2)
-            lesson.wait_for("08-started-afresh.png", "a click on it starts the lesson afresh: a new problem, "
+            lesson.wait_for("09-started-afresh.png", "a click on it starts the lesson afresh: a new problem, "
                             "an empty panel, 出題 and 排列方法 shown", fresh_lesson)
             lesson.check_page_alive()
         finally:
