@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """One whole lesson in the page, in a real browser, driven with the mouse and keys as a teacher would.
 
-    python3 lesson_in_browser.py SITE_DIR LESSON_SCREEN ARTEFACT_DIR [--figures]
+    python3 lesson_in_browser.py SITE_DIR LESSON_SCREEN ARTEFACT_DIR [--figures] [--page-picture=PNG]
 
 SITE_DIR holds tarnwick.html and its files; it is served from 127.0.0.1 by this script for as long as it
 runs. Debian's chromium, headless, draws the page with WebGL through SwiftShader and is driven through the
@@ -13,7 +13,7 @@ The lesson: speed slider to FAST, "排列方法", "計算結果"; then the blank
 which draws a new problem as a return to the window does natively; then "離開", which in a page puts the end screen in the lesson's place, and a click
 on it, which starts the lesson afresh. Screenshots stay
 in ARTEFACT_DIR. With --figures it also prints how long the page took to show the board and the browser's
-idle CPU. Exits 77 (skipped) when chromium is missing. Every wait polls up to a generous deadline.
+idle CPU; with --page-picture it keeps the whole page at the end of the working (the README's picture). Exits 77 (skipped) when chromium is missing. Every wait polls up to a generous deadline.
 """
 
 import base64
@@ -350,7 +350,7 @@ def fresh_lesson(seen):
     return problem_drawn(seen) and panel_empty(seen)
 
 
-def run(site_dir, lesson_screen, artefacts, figures):
+def run(site_dir, lesson_screen, artefacts, figures, page_picture):
     if not shutil.which("chromium"):
         print("SKIPPED: chromium is not installed (Debian package chromium)")
         return SKIPPED
@@ -391,6 +391,10 @@ def run(site_dir, lesson_screen, artefacts, figures):
 
             lesson.click(RESULT_BUTTON_X + BUTTON_W / 2, BUTTON_Y + BUTTON_H / 2)
             lesson.wait_for("04-working.png", "the working under all six blocks, 出題 shown", working_shown)
+            if page_picture:
+                time.sleep(2)  # the last entrances finish
+                with open(page_picture, "wb") as out:
+                    out.write(base64.b64decode(browser.send("Page.captureScreenshot", {"format": "png"})["data"]))
 
             if figures:
                 measure_idle(browser)
@@ -432,12 +436,13 @@ def measure_idle(browser):
 
 
 def main():
-    arguments = [a for a in sys.argv[1:] if a != "--figures"]
-    if len(arguments) != 3:
+    arguments = [a for a in sys.argv[1:] if not a.startswith("--")]
+    options = dict(a[2:].partition("=")[::2] for a in sys.argv[1:] if a.startswith("--"))
+    if len(arguments) != 3 or not set(options) <= {"figures", "page-picture"}:
         print(__doc__.strip().splitlines()[2].strip(), file=sys.stderr)
         return 2
     try:
-        return run(*arguments, figures="--figures" in sys.argv[1:])
+        return run(*arguments, figures="figures" in options, page_picture=options.get("page-picture"))
     except Failure as failure:
         print(f"FAILED: {failure}\nscreenshots: {arguments[2]}")
         return 1
