@@ -382,6 +382,7 @@ def run(site_dir, lesson_screen, artefacts, figures, page_picture):
                       f"(its load event at {loaded:.2f} s; screenshots polled about every 0.2 s)", flush=True)
 
             mid_y = SLIDER_Y + SLIDER_H / 2
+            lesson_started, cpu_at_start = time.monotonic(), cpu_by_kind(browser)
             lesson.drag([(SLIDER_X + SLIDER_W / 2, mid_y), (SLIDER_X + SLIDER_W - 10, mid_y),
                          (SLIDER_X + SLIDER_W - 1, mid_y)])
             lesson.wait_for("02-speed-fast.png", "the speed slider dragged to FAST", slider_at_fast)
@@ -397,6 +398,7 @@ def run(site_dir, lesson_screen, artefacts, figures, page_picture):
                     out.write(base64.b64decode(browser.send("Page.captureScreenshot", {"format": "png"})["data"]))
 
             if figures:
+                print_cpu("from FAST to the end of the working, screenshots every 0.2 s included", time.monotonic() - lesson_started, cpu_at_start)
                 measure_idle(browser)
 
             lesson.key(".", "Period", 0xBE)
@@ -421,18 +423,25 @@ def run(site_dir, lesson_screen, artefacts, figures, page_picture):
     return 0
 
 
+def cpu_by_kind(browser):
+    """Processor ticks used so far by the browser's processes, by kind."""
+    return {kind: (pids, cpu_ticks(pids)) for kind, pids in browser.pids().items()}
+
+
+def print_cpu(what, seconds, before):
+    hertz = os.sysconf("SC_CLK_TCK")
+    for kind, (pids, ticks) in sorted(before.items()):
+        percent = 100.0 * (cpu_ticks(pids) - ticks) / hertz / seconds
+        print(f"FIGURE CPU {what} ({seconds:.1f} s), {kind} ({len(pids)} processes): {percent:.1f} % of one core",
+              flush=True)
+
+
 def measure_idle(browser):
     """CPU of the browser's processes while the lesson waits for the teacher, from /proc."""
     time.sleep(2)  # the last entrances finish
-    kinds = browser.pids()
-    before = {kind: cpu_ticks(pids) for kind, pids in kinds.items()}
+    before = cpu_by_kind(browser)
     time.sleep(IDLE_SECONDS)
-    after = {kind: cpu_ticks(pids) for kind, pids in kinds.items()}
-    hertz = os.sysconf("SC_CLK_TCK")
-    for kind in sorted(kinds):
-        percent = 100.0 * (after[kind] - before[kind]) / hertz / IDLE_SECONDS
-        print(f"FIGURE idle CPU over {IDLE_SECONDS} s, {kind} ({len(kinds[kind])} processes): "
-              f"{percent:.1f} % of one core", flush=True)
+    print_cpu("while the lesson waits", IDLE_SECONDS, before)
 
 
 def main():

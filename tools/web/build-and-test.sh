@@ -5,7 +5,7 @@
 #
 # `bash tools/setup.sh web` runs it, after building LESSON_SCREEN (the native end-to-end test's screenshot
 # helper, tests/e2e/lesson_screen.cpp). Installs the Debian packages it needs, makes sure the Qt kit is in the
-# cache (tools/web/qt-wasm-kit.sh; about seven minutes the first time), builds build-web/, which then holds the
+# cache (tools/web/qt-wasm-kit.sh; about ten minutes the first time), builds build-web/, which then holds the
 # whole site at its top (tarnwick.html, tarnwick.js, tarnwick.wasm, qtloader.js), and runs
 # tests/e2e/lesson_in_browser.py on it; its screenshots stay in build-web/screenshots/.
 set -euo pipefail

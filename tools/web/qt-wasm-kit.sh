@@ -6,8 +6,8 @@
 # The kit is Qt's qtbase cross-built, static and without threads, from Debian's own qt6-base source package
 # with Debian's emscripten, for the Qt version whose host tools (qt6-base-dev-tools) are installed. It lives in
 # ${XDG_CACHE_HOME:-~/.cache}/tarnwick/ under a name made of the Qt and emscripten versions and a digest of
-# the options below, so changing any of them builds a new kit beside the old one. Building takes about seven
-# minutes of two cores; later runs find it and return at once.
+# the options below, so changing any of them builds a new kit beside the old one. Building takes about ten
+# minutes of two free cores (19 minutes of processor time); later runs find it and return at once.
 #
 # The source package comes through a private apt configuration in the kit's work folder (deb-src entries for
 # the Debian archives that the machine already uses), so the machine's own apt sources stay as they are.
@@ -67,7 +67,7 @@ if [[ -f "$kit/$COMPLETE_MARK" ]]; then
     exit 0
 fi
 
-say "building $kit_name (about seven minutes of two cores)"
+say "building $kit_name (about ten minutes of two free cores)"
 started=$SECONDS
 rm -rf "$work" "$kit"
 mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/apt/sources.list.d"
@@ -78,6 +78,11 @@ debian_archives() {
         sort -u
 }
 archives=$(debian_archives)
+if [[ -z "$archives" && $EUID -eq 0 ]]; then
+    # The archives' Release files tell which are Debian's; a machine that never updated has none yet.
+    apt-get -q update >&2
+    archives=$(debian_archives)
+fi
 [[ -n "$archives" ]] || die "the machine's apt knows no Debian archive (run apt-get update first)"
 sed 's/^/deb-src /' <<<"$archives" >"$work/apt/sources.list"
 apt_private=(
