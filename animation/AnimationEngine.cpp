@@ -24,6 +24,7 @@ void TfAnimation::Reset(double aValue) {
 
 void TfAnimation::Start() {
     Animation_StartTime = Now();
+    Animation_Stopwatch = TStopwatch::StartNew();
     timStepByStep->SetEnabled(true);
 }
 

@@ -7,6 +7,7 @@
 // column, turns black and loses its glow; operand by operand, then the rule.
 #include <algorithm>
 
+#include "animation/BuilderParts.h"
 #include "animation/FormulaOperands.h"
 #include "animation/uf_AnimationEffect.h"
 #include "ui/Label.h"
@@ -52,20 +53,18 @@ struct TColumnCall {
     double jTime;
 };
 
-// One character's copy: made at `from`, moved to `to` on `times`. The copy is
-// the label of the entrance just recorded, and the glow's job number is read
-// right after AddGlowEffect so that the glow-off job reaches it.
+// One character's copy: made at `from`, moved to `to` on `times`, with a glow
+// that its own glow-off job names. The whole call's room was checked first.
 void ChoreographCopy(const TColumnCall& call, const UnicodeString& text, double aFontSize, TPlace from,
                      TPlace to, const TCopyTimes& times) {
     TfAnimation& engine = call.engine;
     const double B = BoxSize;
-    engine.Create_Label_Animation(call.Sender, from.left, from.top, call.jTime + times.appear,
-                                  kEntranceDuration, text, call.aFontName, aFontSize, kAppearColour, B, B,
-                                  TTextAlign::Center, TTextAlign::Center);
-    TLabel* copy = Animation_Label[Animation_JobCounter].get();
-    engine.AddGlowEffect(copy, kGlowColour, call.jTime + times.appear, kEntranceDuration);  // duration unused
-    const int zz = Animation_JobCounter;
-    engine.HideGlowEffect(zz, call.jTime + times.glowOff);
+    const int entrance = RecordLabelEntrance(engine, call.Sender, {from.left, from.top, B, B}, text,
+                                             {call.aFontName, aFontSize, kAppearColour},
+                                             call.jTime + times.appear, kEntranceDuration);
+    TLabel* copy = Animation_Label[entrance].get();
+    const int glow = RecordGlowOn(engine, copy, kGlowColour, call.jTime + times.appear);
+    engine.HideGlowEffect(glow, call.jTime + times.glowOff);
     engine.MoveXY_ExistLabelAnimation(copy, to.left, to.top, call.jTime + times.moveStart,
                                       times.moveDuration);
     engine.ChangeLabelColor(copy, kFinalColour, call.jTime + times.turnBlack, kColourChangeDuration);

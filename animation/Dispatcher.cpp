@@ -3,7 +3,6 @@
 #include "ui/GlowEffect.h"
 #include "ui/Label.h"
 #include "ui/Rectangle.h"
-#include "ui/Runtime.h"
 
 namespace {
 // Reused from tick to tick: a tick allocates nothing once warmed up.
@@ -25,16 +24,15 @@ void TfAnimation::timStepByStepTimer(TObject*) {
         timStepByStep->SetEnabled(false);
         return;
     }
-    const TDateTime Current_Time = Now();
-    // The clock reads whole milliseconds; rounding the difference to them
-    // keeps "strictly before" exact instead of at the mercy of day fractions.
-    const double PassTime_Second =
-        double(Round((Current_Time - Animation_StartTime) * DaySecond * 1000)) / 1000;
+    // Whole milliseconds on the monotonic clock: "strictly before" stays
+    // exact, and setting the computer's clock neither freezes nor rushes the
+    // presentation while the one-shot step timers keep their own time.
+    const double PassTime_Second = double(Animation_Stopwatch.ElapsedMilliseconds()) / 1000;
 
     CurrentJob.clear();
     RemainJob.clear();
     for (double entry : Animation_Job) {
-        const int z = int(Round(entry));
+        const int z = JobNumberOf(entry);
         if (Animation_JobStart[z] >= PassTime_Second)
             RemainJob.push_back(z);
         else
@@ -44,7 +42,7 @@ void TfAnimation::timStepByStepTimer(TObject*) {
     // A job may reset the engine or record new jobs (a handler never does,
     // but nothing stops it); the walk goes over its own list regardless.
     for (double entry : CurrentJob) {
-        const int z = int(Round(entry));
+        const int z = JobNumberOf(entry);
         RunJob(z);
         if (OnJobDispatched) OnJobDispatched(z, PassTime_Second);
     }

@@ -5,12 +5,6 @@
 #include "animation/BuilderParts.h"
 #include "animation/uf_AnimationEffect.h"
 #include "ui/FloatAnimation.h"
-#include "ui/GlowEffect.h"
-
-namespace {
-constexpr float kGlowOpacity = 0.9f;
-constexpr float kGlowSoftness = 0.4f;
-}  // namespace
 
 // Two jobs with one start, so that both halves of the move run together and
 // the control glides in a straight line.
@@ -58,22 +52,11 @@ void TfAnimation::Rotate_Animation(TControl* T, double aRotateAngle, double aSta
     Animation_Rotate[z] = CreateFloatAnimation(T, "RotationAngle", true, 0, aRotateAngle, aDuration);
 }
 
-// The glow job names itself as its reference, so a later HideGlowEffect given
-// this job's number reaches the same effect. The glow stays on until such a
-// job takes it away; aDuration is not used.
-void TfAnimation::AddGlowEffect(TControl* T, TAlphaColor aGlowColor, double aStart, double aDuration) {
+// The glow stays on until a HideGlowEffect given this job's number takes it
+// away; aDuration is not used.
+void TfAnimation::AddGlowEffect(TControl* T, TAlphaColor aGlowColor, double aStart, double) {
     if (!T || !JobTableHasRoomFor(1)) return;
-    StartAndDurationInScale(aStart, aDuration);
-    const int z = RecordJob(Animation_JobType_isCreateGlowEffect, aStart);
-    Animation_JobParent[z] = T;
-    Animation_ReferenceNbr[z] = z;
-    auto* glow = new TGlowEffect(T);
-    Animation_GlowEffect[z] = glow;
-    glow->SetParent(T);
-    glow->SetEnabled(false);  // an effect is created enabled
-    glow->GlowColor = aGlowColor;
-    glow->Opacity = kGlowOpacity;
-    glow->Softness = kGlowSoftness;
+    RecordGlowOn(*this, T, aGlowColor, aStart);
 }
 
 // zz is the number of an AddGlowEffect job, read from Animation_JobCounter

@@ -75,6 +75,13 @@ extern TJobArray<TWeak<TFloatAnimation>> Animation_Rotate;
 extern TJobArray<TWeak<TGlowEffect>> Animation_GlowEffect;
 extern TJobArray<int> Animation_ReferenceNbr;
 
+// The job number a pending-list entry holds. Entries are whole numbers, so
+// the conversion is exact; anything that is not a job number (never written
+// by the engine) reads as 0, a row that holds no job.
+inline int JobNumberOf(double entry) {
+    return entry >= 1 && entry <= maxAnimationJob ? static_cast<int>(entry) : 0;
+}
+
 // Whether `count` more jobs fit in the table before the next Reset. A
 // builder that would pass the bound records nothing at all: a half-built
 // formula would leave later calls reaching the wrong labels.

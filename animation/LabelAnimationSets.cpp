@@ -12,37 +12,10 @@
 // Colour, size, hide, rotation and glow entries are carried and skipped.
 #include "animation/BuilderParts.h"
 #include "animation/uf_AnimationEffect.h"
-#include "ui/FloatAnimation.h"
-#include "ui/Label.h"
 
 namespace {
-
-// Builds the animation an entry asks for and puts it in the job's slot for
-// its kind; a later entry of the same kind takes the slot over. The entry's
-// duration is used unscaled.
-void AttachEntry(int z, TLabel* label, const TAnimationRecord& entry) {
-    switch (entry.AnimationType) {
-        case isFontSizeAnimation:
-            Animation_FontSize[z] =
-                CreateFloatAnimation(label, "Font.Size", true, 0, entry.aFontSize, entry.aDuration / 2);
-            break;
-        case isOpacityAnimation:
-            Animation_Opacity[z] =
-                CreateFloatAnimation(label, "Opacity", true, 0, entry.aStopValue, entry.aDuration);
-            break;
-        case isMoveXAnimation:
-            Animation_MoveX[z] =
-                CreateFloatAnimation(label, "Position.X", true, 0, entry.aStopX, entry.aDuration);
-            break;
-        case isMoveYAnimation:
-            Animation_MoveY[z] =
-                CreateFloatAnimation(label, "Position.Y", true, 0, entry.aStopY, entry.aDuration);
-            break;
-        default:
-            break;
-    }
-}
-
+// The set's own entries take the place of the built-in growth.
+constexpr TEntranceStyle kSetEntrance{.growthDivisor = 0};
 }  // namespace
 
 // Without a font-size entry the job's font-size slot stays empty (recording
@@ -55,13 +28,9 @@ void TfAnimation::Create_Label_Animations(TControl* Sender, double aLeft, double
                                           TTextAlign aHorzAlign, TTextAlign aVertAlign,
                                           const std::vector<TAnimationRecord>& aAnimationSets) {
     if (!Sender || !JobTableHasRoomFor(1)) return;
-    StartAndDurationInScale(aStart, aDuration);
-    const int z = RecordJob(Animation_JobType_isLabel, aStart);
-    TLabel* label = CreateHiddenLabel(Sender, aLeft, aTop, aChar, aFontName, aFontSize, aFontColor, aWidth,
-                                      aHeight, aHorzAlign, aVertAlign);
-    Animation_Label[z] = label;
-    for (const TAnimationRecord& entry : aAnimationSets) AttachEntry(z, label, entry);
-    Animation_Opacity[z] = CreateFloatAnimation(label, "Opacity", false, 0, 1, aDuration);
+    RecordLabelEntrance(*this, Sender, {aLeft, aTop, aWidth, aHeight}, aChar,
+                        {aFontName, aFontSize, aFontColor, aHorzAlign, aVertAlign}, aStart, aDuration,
+                        kSetEntrance, aAnimationSets);
 }
 
 void TfAnimation::Create_String_Animations(TControl* Sender, double aLeft, double aTop, double aStart,
@@ -70,10 +39,9 @@ void TfAnimation::Create_String_Animations(TControl* Sender, double aLeft, doubl
                                            TAlphaColor aFontColor, double aWidth, double aHeight,
                                            TTextAlign aHorzAlign, TTextAlign aVertAlign,
                                            const std::vector<TAnimationRecord>& aAnimationSets) {
-    if (!Sender || !JobTableHasRoomFor(int(std::min<std::size_t>(aString.size(), maxAnimationJob + 1))))
-        return;
+    if (!Sender || !JobTableHasRoomForText(aString, 1)) return;
+    const TLabelLook look{aFontName, aFontSize, aFontColor, aHorzAlign, aVertAlign};
     for (std::size_t i = 0; i < aString.size(); ++i)
-        Create_Label_Animations(Sender, aLeft + double(int(i) * BoxSize), aTop, aWidth, aHeight,
-                                aString.substr(i, 1), aFontName, aFontSize, aFontColor, aStart, aDuration,
-                                aHorzAlign, aVertAlign, aAnimationSets);
+        RecordLabelEntrance(*this, Sender, {aLeft + double(int(i) * BoxSize), aTop, aWidth, aHeight},
+                            aString.substr(i, 1), look, aStart, aDuration, kSetEntrance, aAnimationSets);
 }

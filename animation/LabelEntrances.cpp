@@ -1,3 +1,5 @@
+// Labels that enter the panel: one character, a string of them, a column or
+// a row, each of which may dim and fade out again later.
 #include "animation/BuilderParts.h"
 #include "animation/uf_AnimationEffect.h"
 #include "ui/FloatAnimation.h"
@@ -6,12 +8,46 @@
 
 namespace {
 
-// Which layout a text of one-character labels takes.
-enum class Run { Vertical, Horizontal };
+// Which way a text of one-character labels runs.
+enum class TRun { Vertical, Horizontal };
 
-TPointF CellOf(Run run, double aLeft, double aTop, double aWidth, double aHeight, std::size_t i) {
-    if (run == Run::Vertical) return {float(aLeft), float(aTop + double(i) * aHeight)};
-    return {float(aLeft + double(i) * aWidth), float(aTop)};
+// When a label that entered dims and fades out again.
+struct THide {
+    double start;
+    double duration;
+};
+
+// A label that shows fully opaque and dims while it grows.
+constexpr TEntranceStyle kDimmingEntrance{.growthDivisor = 2, .fadeTo = 0.75, .fadeFromShown = true};
+
+// An entrance, and with `hide` a fade-out job after it.
+void RecordEntranceAndHide(TfAnimation& engine, TControl* Sender, const TLabelPlace& place,
+                           const UnicodeString& text, const TLabelLook& look, double aStart, double aDuration,
+                           THide hide) {
+    const int z1 =
+        RecordLabelEntrance(engine, Sender, place, text, look, aStart, aDuration, kDimmingEntrance);
+    engine.StartAndDurationInScale(hide.start, hide.duration);
+    const int z2 = RecordJob(Animation_JobType_isHideLabel, hide.start);
+    Animation_Hide[z2] =
+        CreateFloatAnimation(Animation_Label[z1].get(), "Opacity", true, 1, 0, hide.duration);
+}
+
+// One character a cell, down a column or along a row; each centred in its
+// cell whatever alignment the caller gave.
+void RecordRun(TfAnimation& engine, TRun run, TControl* Sender, TLabelPlace first, double aStart,
+               double aDuration, const UnicodeString& aText, TLabelLook look, const THide* hide) {
+    if (!Sender || !JobTableHasRoomForText(aText, hide ? 2 : 1)) return;
+    look.horzAlign = look.vertAlign = TTextAlign::Center;
+    for (std::size_t i = 0; i < aText.size(); ++i) {
+        TLabelPlace cell = first;
+        (run == TRun::Vertical ? cell.top : cell.left) +=
+            double(i) * (run == TRun::Vertical ? first.height : first.width);
+        const UnicodeString character = aText.substr(i, 1);
+        if (hide)
+            RecordEntranceAndHide(engine, Sender, cell, character, look, aStart, aDuration, *hide);
+        else
+            RecordLabelEntrance(engine, Sender, cell, character, look, aStart, aDuration);
+    }
 }
 
 }  // namespace
@@ -22,48 +58,38 @@ void TfAnimation::Create_Label_Animation(TControl* Sender, double aLeft, double 
                                          TAlphaColor aFontColor, double aWidth, double aHeight,
                                          TTextAlign aHorzAlign, TTextAlign aVertAlign) {
     if (!Sender || !JobTableHasRoomFor(1)) return;
-    StartAndDurationInScale(aStart, aDuration);
-    const int z = RecordJob(Animation_JobType_isLabel, aStart);
-    TLabel* label = CreateHiddenLabel(Sender, aLeft, aTop, aChar, aFontName, aFontSize, aFontColor, aWidth,
-                                      aHeight, aHorzAlign, aVertAlign);
-    Animation_Label[z] = label;
-    Animation_FontSize[z] = CreateFloatAnimation(label, "Font.Size", true, 0, aFontSize, aDuration / 2);
-    Animation_Opacity[z] = CreateFloatAnimation(label, "Opacity", false, 0, 1, aDuration);
+    RecordLabelEntrance(*this, Sender, {aLeft, aTop, aWidth, aHeight}, aChar,
+                        {aFontName, aFontSize, aFontColor, aHorzAlign, aVertAlign}, aStart, aDuration);
 }
 
+// The characters stand BoxSize apart, whatever the width of their boxes.
 void TfAnimation::Create_String_Animation(TControl* Sender, double aLeft, double aTop, double aStart,
                                           double aDuration, const UnicodeString& aString,
                                           const UnicodeString& aFontName, double aFontSize,
                                           TAlphaColor aFontColor, double aWidth, double aHeight,
                                           TTextAlign aHorzAlign, TTextAlign aVertAlign) {
-    if (!Sender || !JobTableHasRoomFor(int(std::min<std::size_t>(aString.size(), maxAnimationJob + 1))))
-        return;
+    if (!Sender || !JobTableHasRoomForText(aString, 1)) return;
+    const TLabelLook look{aFontName, aFontSize, aFontColor, aHorzAlign, aVertAlign};
     for (std::size_t i = 0; i < aString.size(); ++i)
-        Create_Label_Animation(Sender, aLeft + double(int(i) * BoxSize), aTop, aStart, aDuration,
-                               aString.substr(i, 1), aFontName, aFontSize, aFontColor, aWidth, aHeight,
-                               aHorzAlign, aVertAlign);
+        RecordLabelEntrance(*this, Sender, {aLeft + double(int(i) * BoxSize), aTop, aWidth, aHeight},
+                            aString.substr(i, 1), look, aStart, aDuration);
 }
 
+// Ends at aLeft: the box is as wide as the character measures (plus a sixth
+// of the size, for the hand font's overhang), and it grows faster.
 void TfAnimation::Create_Label_Animation_Right(TControl* Sender, double aLeft, double aTop, double aStart,
                                                double aDuration, const UnicodeString& aChar,
                                                const UnicodeString& aFontName, double aFontSize,
                                                TAlphaColor aFontColor, double, double aHeight,
                                                TTextAlign aHorzAlign, TTextAlign aVertAlign) {
     if (!Sender || !JobTableHasRoomFor(1)) return;
-    StartAndDurationInScale(aStart, aDuration);
-    const int z = RecordJob(Animation_JobType_isLabel, aStart);
-    double w = 0;
-    {
-        TBitmap measuring;
-        measuring.Canvas.Font.Family = aFontName;
-        measuring.Canvas.Font.Size = float(aFontSize * 4 / 5);
-        w = measuring.Canvas.TextWidth(aChar);
-    }
-    TLabel* label = CreateHiddenLabel(Sender, aLeft - w, aTop, aChar, aFontName, aFontSize, aFontColor,
-                                      w + aFontSize / 6, aHeight, aHorzAlign, aVertAlign);
-    Animation_Label[z] = label;
-    Animation_FontSize[z] = CreateFloatAnimation(label, "Font.Size", true, 0, aFontSize, aDuration / 3);
-    Animation_Opacity[z] = CreateFloatAnimation(label, "Opacity", false, 0, 1, aDuration);
+    TBitmap measuring;
+    measuring.Canvas.Font.Family = aFontName;
+    measuring.Canvas.Font.Size = float(aFontSize * 4 / 5);
+    const double w = measuring.Canvas.TextWidth(aChar);
+    RecordLabelEntrance(*this, Sender, {aLeft - w, aTop, w + aFontSize / 6, aHeight}, aChar,
+                        {aFontName, aFontSize, aFontColor, aHorzAlign, aVertAlign}, aStart, aDuration,
+                        {.growthDivisor = 3});
 }
 
 void TfAnimation::Create_Label_Animation_Vertical(TControl* Sender, double aLeft, double aTop, double aStart,
@@ -71,13 +97,8 @@ void TfAnimation::Create_Label_Animation_Vertical(TControl* Sender, double aLeft
                                                   const UnicodeString& aFontName, double aFontSize,
                                                   TAlphaColor aFontColor, double aWidth, double aHeight,
                                                   TTextAlign, TTextAlign) {
-    if (!Sender || !JobTableHasRoomFor(int(std::min<std::size_t>(aText.size(), maxAnimationJob + 1)))) return;
-    for (std::size_t i = 0; i < aText.size(); ++i) {
-        const TPointF cell = CellOf(Run::Vertical, aLeft, aTop, aWidth, aHeight, i);
-        Create_Label_Animation(Sender, cell.X, cell.Y, aStart, aDuration, aText.substr(i, 1), aFontName,
-                               aFontSize, aFontColor, aWidth, aHeight, TTextAlign::Center,
-                               TTextAlign::Center);
-    }
+    RecordRun(*this, TRun::Vertical, Sender, {aLeft, aTop, aWidth, aHeight}, aStart, aDuration, aText,
+              {aFontName, aFontSize, aFontColor}, nullptr);
 }
 
 void TfAnimation::Create_Label_Animation_Horizontal(TControl* Sender, double aLeft, double aTop,
@@ -86,13 +107,8 @@ void TfAnimation::Create_Label_Animation_Horizontal(TControl* Sender, double aLe
                                                     const UnicodeString& aFontName, double aFontSize,
                                                     TAlphaColor aFontColor, double aWidth, double aHeight,
                                                     TTextAlign, TTextAlign) {
-    if (!Sender || !JobTableHasRoomFor(int(std::min<std::size_t>(aText.size(), maxAnimationJob + 1)))) return;
-    for (std::size_t i = 0; i < aText.size(); ++i) {
-        const TPointF cell = CellOf(Run::Horizontal, aLeft, aTop, aWidth, aHeight, i);
-        Create_Label_Animation(Sender, cell.X, cell.Y, aStart, aDuration, aText.substr(i, 1), aFontName,
-                               aFontSize, aFontColor, aWidth, aHeight, TTextAlign::Center,
-                               TTextAlign::Center);
-    }
+    RecordRun(*this, TRun::Horizontal, Sender, {aLeft, aTop, aWidth, aHeight}, aStart, aDuration, aText,
+              {aFontName, aFontSize, aFontColor}, nullptr);
 }
 
 void TfAnimation::Create_Label_Animation_And_Hide(TControl* Sender, double aLeft, double aTop, double aStart,
@@ -102,18 +118,9 @@ void TfAnimation::Create_Label_Animation_And_Hide(TControl* Sender, double aLeft
                                                   double aHeight, TTextAlign aHorzAlign,
                                                   TTextAlign aVertAlign) {
     if (!Sender || !JobTableHasRoomFor(2)) return;
-    StartAndDurationInScale(aStart, aDuration);
-    const int z1 = RecordJob(Animation_JobType_isLabel, aStart);
-    TLabel* label = CreateHiddenLabel(Sender, aLeft, aTop, aChar, aFontName, aFontSize, aFontColor, aWidth,
-                                      aHeight, aHorzAlign, aVertAlign);
-    Animation_Label[z1] = label;
-    Animation_FontSize[z1] = CreateFloatAnimation(label, "Font.Size", true, 0, aFontSize, aDuration / 2);
-    // Shows fully opaque, then dims while it grows.
-    Animation_Opacity[z1] = CreateFloatAnimation(label, "Opacity", true, 0, 0.75, aDuration);
-
-    StartAndDurationInScale(aHideStart, aHideDuration);
-    const int z2 = RecordJob(Animation_JobType_isHideLabel, aHideStart);
-    Animation_Hide[z2] = CreateFloatAnimation(label, "Opacity", true, 1, 0, aHideDuration);
+    RecordEntranceAndHide(*this, Sender, {aLeft, aTop, aWidth, aHeight}, aChar,
+                          {aFontName, aFontSize, aFontColor, aHorzAlign, aVertAlign}, aStart, aDuration,
+                          {aHideStart, aHideDuration});
 }
 
 void TfAnimation::Create_Label_Animation_Vertical_And_Hide(TControl* Sender, double aLeft, double aTop,
@@ -122,24 +129,16 @@ void TfAnimation::Create_Label_Animation_Vertical_And_Hide(TControl* Sender, dou
                                                            const UnicodeString& aFontName, double aFontSize,
                                                            TAlphaColor aFontColor, double aWidth,
                                                            double aHeight, TTextAlign, TTextAlign) {
-    if (!Sender || !JobTableHasRoomFor(int(std::min<std::size_t>(aText.size(), maxAnimationJob)) * 2)) return;
-    for (std::size_t i = 0; i < aText.size(); ++i) {
-        const TPointF cell = CellOf(Run::Vertical, aLeft, aTop, aWidth, aHeight, i);
-        Create_Label_Animation_And_Hide(Sender, cell.X, cell.Y, aStart, aDuration, aHideStart, aHideDuration,
-                                        aText.substr(i, 1), aFontName, aFontSize, aFontColor, aWidth, aHeight,
-                                        TTextAlign::Center, TTextAlign::Center);
-    }
+    const THide hide{aHideStart, aHideDuration};
+    RecordRun(*this, TRun::Vertical, Sender, {aLeft, aTop, aWidth, aHeight}, aStart, aDuration, aText,
+              {aFontName, aFontSize, aFontColor}, &hide);
 }
 
 void TfAnimation::Create_Label_Animation_Horizontal_And_Hide(
     TControl* Sender, double aLeft, double aTop, double aStart, double aDuration, double aHideStart,
     double aHideDuration, const UnicodeString& aText, const UnicodeString& aFontName, double aFontSize,
     TAlphaColor aFontColor, double aWidth, double aHeight, TTextAlign, TTextAlign) {
-    if (!Sender || !JobTableHasRoomFor(int(std::min<std::size_t>(aText.size(), maxAnimationJob)) * 2)) return;
-    for (std::size_t i = 0; i < aText.size(); ++i) {
-        const TPointF cell = CellOf(Run::Horizontal, aLeft, aTop, aWidth, aHeight, i);
-        Create_Label_Animation_And_Hide(Sender, cell.X, cell.Y, aStart, aDuration, aHideStart, aHideDuration,
-                                        aText.substr(i, 1), aFontName, aFontSize, aFontColor, aWidth, aHeight,
-                                        TTextAlign::Center, TTextAlign::Center);
-    }
+    const THide hide{aHideStart, aHideDuration};
+    RecordRun(*this, TRun::Horizontal, Sender, {aLeft, aTop, aWidth, aHeight}, aStart, aDuration, aText,
+              {aFontName, aFontSize, aFontColor}, &hide);
 }

@@ -11,6 +11,7 @@
 
 #include "animation/JobTable.h"
 #include "ui/Form.h"
+#include "ui/Stopwatch.h"
 #include "ui/Timer.h"
 
 class TLabel;
@@ -54,9 +55,6 @@ inline const UnicodeString SignSubtraction = u"-";
 inline const UnicodeString SignMultiple = u"x";
 inline const UnicodeString SignDivision = u"\u00A1\u00D2";
 
-// Seconds in a day: turns a difference of date-times into seconds.
-constexpr double DaySecond = 86400;
-
 class TfAnimation : public TForm {
 public:
     explicit TfAnimation(TComponent* AOwner);
@@ -64,9 +62,12 @@ public:
     TTimer* timStepByStep;
 
     TDateTime Animation_StartTime = 0;  // when Start was last called
-    double JobSchedule_StartTime = 0;   // schedule origin, unscaled seconds
-    double time_Scale = 1;              // applied to every start and duration on record
-    double signLeft = 0, signTop = 0;   // operator target inside one column transform
+    // Runs from the same Start: the dispatcher's elapsed time, which no
+    // change of the wall clock can move.
+    TStopwatch Animation_Stopwatch;
+    double JobSchedule_StartTime = 0;  // schedule origin, unscaled seconds
+    double time_Scale = 1;             // applied to every start and duration on record
+    double signLeft = 0, signTop = 0;  // operator target inside one column transform
 
     // --- the schedule clock ---
     void Reset(double aValue);

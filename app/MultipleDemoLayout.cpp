@@ -20,8 +20,7 @@ TRectangle* MakeRectangle(TForm* form, TFmxObject* parent, const char* name, TRe
                           TAlignLayout align) {
     auto* rectangle = Place<TRectangle>(form, parent, name);
     rectangle->SetBounds(box.Left, box.Top, box.Width(), box.Height());
-    rectangle->SetFillColor(fill);
-    rectangle->SetStrokeVisible(false);
+    rectangle->SetFillColor(fill);  // and the default outline, black and 1 px wide
     rectangle->Align = align;
     return rectangle;
 }
@@ -136,6 +135,7 @@ void TfMultipleDemo::CreateLayout() {
     Panel1->StyleLookup = "pushpanel";
     Rectangle6 = MakeRectangle(this, Panel1, "Rectangle6", Box(0, 0, 896, 48), TAlphaColors::Navy,
                                TAlignLayout::Client);
+    Rectangle6->SetStrokeVisible(false);
     Label2 = MakeCentredLabel(this, Panel1, "Label2", Box(-64, 0, 733, 44),
                               u"Velmora\u3000乘法結合性質示範教材", u"DFKai-SB", 36, TAlphaColors::Lime);
     Button1 = MakeButton(this, Panel1, "Button1", Box(896, 0, 126, 48), u"離開");

@@ -10,7 +10,10 @@ void TfMultipleDemo::FormActivate(TObject*) {
     btnStep3->SetVisible(false);
     btnStep4->SetVisible(false);
     SeedNbr->SetVisible(false);
+    // The speed the slider shows (0.75 at its starting position): a teacher
+    // sets it once for a class, and a return to the window must not undo it.
     vvTimeScale = 0.75;
+    tbTimeScaleChange(tbTimeScale);
     btnStep1Click(btnStep1);
 }
 

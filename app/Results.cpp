@@ -4,6 +4,15 @@
 #include "app/MultipleDemo.h"
 #include "ui/Runtime.h"
 
+namespace {
+// In floating point, so that any number the number row can hold gives a
+// defined product: exact below 10^15 (every lesson's), beyond that written
+// with 15 significant digits rather than wrapped around.
+UnicodeString ProductText(double a, double b) {
+    return FloatToStr(a * b);
+}
+}  // namespace
+
 void TfMultipleDemo::btnStep4Click(TObject*) {
     timStep1->SetEnabled(false);
     btnStep4->SetVisible(false);
@@ -17,9 +26,9 @@ void TfMultipleDemo::btnStep4Click(TObject*) {
     };
     for (int i = 1; i <= 6; ++i) {
         const TPointF block = SelectArrangement(i);
-        const UnicodeString SecondLineStr = u"=" + IntToStr(A * B) + u"x" + IntToStr(C);
+        const UnicodeString SecondLineStr = u"=" + ProductText(A, B) + u"x" + IntToStr(C);
         place({block.X, block.Y + 2 * BoxSize}, jTime, SecondLineStr);
-        const UnicodeString ThirdLineStr = u"=" + IntToStr(A * B * C);
+        const UnicodeString ThirdLineStr = u"=" + ProductText(A * double(B), C);
         place({block.X, block.Y + 3 * BoxSize}, jTime + 3, ThirdLineStr);
         jTime += 6.5;
     }

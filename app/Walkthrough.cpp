@@ -28,6 +28,9 @@ void TfMultipleDemo::btnStep2Click(TObject*) {
 void TfMultipleDemo::btnStep3Click(TObject* Sender) {
     btnStep1->SetVisible(false);
     btnStep3->SetVisible(false);
+    // A problem drawn less than a second ago still has the timer that would
+    // bring this button back in the middle of its own walkthrough.
+    timStep3->SetEnabled(false);
     timStep4->SetEnabled(false);
     btnStep2Click(Sender);
     const double nfSize = BoxSize * 3.0 / 4;

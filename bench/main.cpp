@@ -2,12 +2,14 @@
 // as the scene tool and the tests do.
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
+
 #include "tools/scene/LessonSession.h"
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    EnsureHeadlessPlatform(argc, argv);
+    const auto platform = StartHeadlessPlatform(argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

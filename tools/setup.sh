@@ -14,7 +14,7 @@ readonly PACKAGES=(
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libgtest-dev googletest libbenchmark-dev
     fonts-arphic-ukai fonts-comic-neue fonts-dejavu-core
-    xvfb xdotool x11-utils imagemagick
+    xvfb xdotool x11-utils imagemagick openbox
 )
 
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"

@@ -53,6 +53,8 @@ TApplication::~TApplication() {
 void TApplication::Initialize() {
     if (!QCoreApplication::instance())
         platform_->qtApplication = std::make_unique<QApplication>(argc_, argv_);
+    // The board is a fixed layout: left to right whatever the locale or -reverse say.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 #ifdef Q_OS_WASM
     // Emscripten names every program "this.program"; the message box shows the name in its title.
     QCoreApplication::setApplicationName(QStringLiteral("tarnwick"));

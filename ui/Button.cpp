@@ -53,6 +53,11 @@ void TButton::MouseUp(TPointF local) {
     if (inside) Click();
 }
 
+void TButton::MouseCancel() {
+    down_ = false;
+    ContentChanged();
+}
+
 void TButton::Paint(QPainter& painter) {
     QStyleOptionButton option;
     option.rect = QRect(0, 0, int(Width()), int(Height()));

@@ -22,6 +22,7 @@ public:
 
     void MouseDown(TPointF) override;
     void MouseUp(TPointF local) override;
+    void MouseCancel() override;
 
 protected:
     void Paint(QPainter& painter) override;

@@ -76,6 +76,8 @@ public:
     virtual void MouseDown(TPointF) {}
     virtual void MouseMove(TPointF) {}
     virtual void MouseUp(TPointF) {}
+    // The press ends without acting (the view went blank under it).
+    virtual void MouseCancel() {}
 
     // Bumped whenever what the control draws changes (not where): lets a
     // glow keep its halo until the face really changes.

@@ -24,6 +24,24 @@ void TForm::KeyDown(int key) {
         SetBlanked(!blanked_);
 }
 
+void TForm::PointerDown(TMouseButton button, TPointF at) {
+    if (button != TMouseButton::Left || blanked_) return;
+    TControl* target = ControlAt(at);
+    pressed_ = target;
+    if (target) target->MouseDown(target->WindowToLocal(at));
+}
+
+void TForm::PointerMove(TPointF at) {
+    if (TControl* target = pressed_.get()) target->MouseMove(target->WindowToLocal(at));
+}
+
+void TForm::PointerUp(TMouseButton button, TPointF at) {
+    if (button != TMouseButton::Left) return;
+    TControl* target = pressed_.get();
+    pressed_.reset();
+    if (target) target->MouseUp(target->WindowToLocal(at));
+}
+
 void TForm::SetFullScreen(bool fullScreen) {
     if (fullScreen == fullScreen_) return;
     fullScreen_ = fullScreen;
@@ -33,6 +51,9 @@ void TForm::SetFullScreen(bool fullScreen) {
 void TForm::SetBlanked(bool blanked) {
     if (blanked == blanked_) return;
     blanked_ = blanked;
+    // A press held while the view goes black ends without acting.
+    if (TControl* target = pressed_.get()) target->MouseCancel();
+    pressed_.reset();
     if (host_) host_->ViewChanged();
     Repaint();
 }

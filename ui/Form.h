@@ -30,6 +30,9 @@ constexpr int Period = 0xBE;
 constexpr int F11 = 0x7A;
 }  // namespace vk
 
+// Which mouse button a press comes from.
+enum class TMouseButton { Left, Right, Middle, Other };
+
 // A key handler sets Key to 0 when it has dealt with the key.
 using TKeyEvent = std::function<void(TObject* Sender, int& Key)>;
 
@@ -56,6 +59,13 @@ public:
     // full-screen view, "." and B blank the whole view and bring it back.
     TKeyEvent OnKeyDown;
     void KeyDown(int key);
+
+    // Pointer input from the host, in the board's own coordinates. Only the
+    // primary button acts, and while the view is blanked a press acts on
+    // nothing: a presenter's pause is safe to click through.
+    void PointerDown(TMouseButton button, TPointF at);
+    void PointerMove(TPointF at);
+    void PointerUp(TMouseButton button, TPointF at);
 
     // How the window is shown; neither changes what the form itself does.
     bool FullScreen() const { return fullScreen_; }
@@ -86,6 +96,8 @@ public:
 
 private:
     TFormHost* host_ = nullptr;
+    // The control a primary press landed on, until the button is released.
+    TWeak<TControl> pressed_;
     bool closed_ = false;
     bool fullScreen_ = false;
     bool blanked_ = false;

@@ -5,18 +5,34 @@
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
 
+#if defined(TARNWICK_HAS_XCB)
+#include <xcb/xcb.h>
+#endif
+
+#include "ui/ActiveWindow_qt.h"
 #include "ui/Color_qt.h"
 #include "ui/FormHost_qt.h"
-#include "ui/Scheduler.h"
 
 #ifdef Q_OS_WASM
 #include <emscripten/html5.h>
 #endif
 
 namespace {
-// Long enough for a window manager to settle after a switch to or from full screen.
-constexpr std::int64_t kViewChangeSettleUs = 1'000'000;
+
+TMouseButton ButtonOf(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return TMouseButton::Left;
+        case Qt::RightButton:
+            return TMouseButton::Right;
+        case Qt::MiddleButton:
+            return TMouseButton::Middle;
+        default:
+            return TMouseButton::Other;
+    }
+}
 
 // A web page has no desktop to place a window on: the window is the whole page, at whatever size the
 // browser gives it, and the board is scaled to fit as in the full-screen view. F11 there is the browser's
@@ -44,6 +60,7 @@ constexpr bool kWindowFillsThePage = false;
 
 void WatchPageFocus(TFormHostWidget*) {}
 #endif
+
 }  // namespace
 
 QRectF FitBoard(QSizeF board, QSizeF window) {
@@ -101,14 +118,22 @@ TFormHostWidget::~TFormHostWidget() {
     form_.SetHost(nullptr);
 }
 
+QSize FitWindow(QSizeF board, QSize area, double devicePixelRatio) {
+    // A fractional scale rounds the area to whole pixels, possibly upwards:
+    // half a pixel less is all that is surely there.
+    const double slack = devicePixelRatio == std::floor(devicePixelRatio) ? 0 : 0.5;
+    const QSizeF usable(area.width() - slack, area.height() - slack);
+    if (usable.width() >= board.width() && usable.height() >= board.height()) return board.toSize();
+    const QSizeF fitted = FitBoard(board, usable).size();
+    return QSize(int(std::floor(fitted.width())), int(std::floor(fitted.height())));
+}
+
 // The board's own size, or less where the screen's work area is smaller.
 QSize TFormHostWidget::NormalWindowSize() const {
     const QSizeF board(form_.ClientWidth(), form_.ClientHeight());
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return board.toSize();
-    const QSizeF area = screen->availableGeometry().size();
-    if (area.width() >= board.width() && area.height() >= board.height()) return board.toSize();
-    return FitBoard(board, area).size().toSize();
+    return FitWindow(board, screen->availableGeometry().size(), screen->devicePixelRatio());
 }
 
 void TFormHostWidget::ShowAsMainWindow() {
@@ -131,11 +156,10 @@ void TFormHostWidget::CloseWindow() {
 
 void TFormHostWidget::ViewChanged() {
     if (kWindowFillsThePage) {
-        // Nothing but the picture changes: no window manager is there to settle.
+        // Nothing but the picture changes.
         update();
         return;
     }
-    ignoreActivationUntilUs_ = Scheduler().NowUs() + kViewChangeSettleUs;
     if (form_.FullScreen() && !isFullScreen()) {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -174,13 +198,35 @@ void TFormHostWidget::PageFocusChanged(bool focused) {
     }
     if (!pageLeft_) return;
     pageLeft_ = false;
-    if (Scheduler().NowUs() >= ignoreActivationUntilUs_) form_.Activate();
+    form_.Activate();
 }
 
+// The form's activation means the user came to the window: its first
+// activation, and every return after activation went to another window. A
+// change of view, or a window manager settling after one, is not a return.
 bool TFormHostWidget::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && Scheduler().NowUs() >= ignoreActivationUntilUs_)
+    if (event->type() == QEvent::WindowDeactivate && AnotherWindowIsActive(*this)) returning_ = true;
+    if (event->type() == QEvent::WindowActivate && returning_) {
+        returning_ = false;
         form_.Activate();
+    }
     return QWidget::event(event);
+}
+
+// On X11 another program can destroy the window under us; without it the
+// lesson would run on unseen, so it ends as if closed.
+bool TFormHostWidget::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+#if defined(TARNWICK_HAS_XCB)
+    if (eventType == "xcb_generic_event_t") {
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        // Closed once Qt has finished with this event, which still refers to the window.
+        if ((event->response_type & ~0x80) == XCB_DESTROY_NOTIFY &&
+            reinterpret_cast<const xcb_destroy_notify_event_t*>(event)->window == xcb_window_t(winId()))
+            QMetaObject::invokeMethod(
+                this, [this] { form_.Close(); }, Qt::QueuedConnection);
+    }
+#endif
+    return QWidget::nativeEvent(eventType, message, result);
 }
 
 void TFormHostWidget::paintEvent(QPaintEvent*) {
@@ -200,21 +246,15 @@ void TFormHostWidget::paintEvent(QPaintEvent*) {
 }
 
 void TFormHostWidget::mousePressEvent(QMouseEvent* event) {
-    const TPointF at = ToBoard(event->position());
-    TControl* target = form_.ControlAt(at);
-    pressed_ = target;
-    if (target) target->MouseDown(target->WindowToLocal(at));
+    form_.PointerDown(ButtonOf(event->button()), ToBoard(event->position()));
 }
 
 void TFormHostWidget::mouseMoveEvent(QMouseEvent* event) {
-    if (TControl* target = pressed_.get())
-        target->MouseMove(target->WindowToLocal(ToBoard(event->position())));
+    form_.PointerMove(ToBoard(event->position()));
 }
 
 void TFormHostWidget::mouseReleaseEvent(QMouseEvent* event) {
-    TControl* target = pressed_.get();
-    pressed_.reset();
-    if (target) target->MouseUp(target->WindowToLocal(ToBoard(event->position())));
+    form_.PointerUp(ButtonOf(event->button()), ToBoard(event->position()));
 }
 
 void TFormHostWidget::keyPressEvent(QKeyEvent* event) {

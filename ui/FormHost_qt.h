@@ -34,6 +34,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -46,15 +47,18 @@ private:
     void CentreOnScreen();
 
     TForm& form_;
-    TWeak<TControl> pressed_;
     bool closing_ = false;
+    // Whether the next activation is the user coming (back) to the window.
+    bool returning_ = true;
+    // Whether the page lost the browser's focus since it last had it (web builds).
     bool pageLeft_ = false;
-    // Activation caused by our own change of view is not the user coming back.
-    std::int64_t ignoreActivationUntilUs_ = 0;
 };
 
 // Where a board of `board` size stands, scaled uniformly and centred, in a window of `window` size.
 QRectF FitBoard(QSizeF board, QSizeF window);
+// The window's size for the board on a screen whose work area is `area` (in Qt's device-independent
+// pixels at `devicePixelRatio`): the board's own size, or shrunk to fit, never beyond the area.
+QSize FitWindow(QSizeF board, QSize area, double devicePixelRatio);
 // The board's own coordinates of a point in such a window: where a click lands.
 TPointF BoardPointAt(QSizeF board, QSizeF window, QPointF windowPoint);
 // The virtual key code for a Qt key, or 0 for keys the program does not use.

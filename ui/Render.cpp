@@ -1,10 +1,12 @@
 #include "ui/Render.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 
 #include "ui/Form.h"
 #include "ui/Render_qt.h"
+#include "ui/SaveFile_qt.h"
 
 QImage RenderForm(TForm& form) {
     QImage image(int(form.ClientWidth()), int(form.ClientHeight()), QImage::Format_ARGB32_Premultiplied);
@@ -19,5 +21,9 @@ QImage RenderForm(TForm& form) {
 }
 
 bool RenderFormToPng(TForm& form, const std::string& path) {
-    return RenderForm(form).save(QString::fromStdString(path), "PNG");
+    // Encoded in memory first, so that a failed write of the file shows.
+    QByteArray png;
+    QBuffer buffer(&png);
+    return buffer.open(QIODevice::WriteOnly) && RenderForm(form).save(&buffer, "PNG") &&
+           SaveWholeFile(path, png);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <limits>
 
 #include "ui/FloatAnimation.h"
 #include "ui/Timer.h"
@@ -81,7 +82,10 @@ void TScheduler::RunDue() {
 void TScheduler::AdvanceBy(std::int64_t us) {
     auto* clock = dynamic_cast<TVirtualClock*>(clock_);
     assert(clock && "only a virtual clock can be advanced");
-    if (!clock || us < 0) return;
+    // A step past a quarter of the clock's range is refused, so that the
+    // target and every deadline armed on the way stay representable.
+    constexpr std::int64_t kFarthestUs = std::numeric_limits<std::int64_t>::max() / 4;
+    if (!clock || us < 0 || us > kFarthestUs - clock->MonotonicUs()) return;
     const std::int64_t target = clock->MonotonicUs() + us;
     for (auto next = NextDeadlineUs(); next && *next <= target; next = NextDeadlineUs()) {
         clock->SetMonotonicUs(std::max(clock->MonotonicUs(), *next));

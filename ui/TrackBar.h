@@ -21,6 +21,7 @@ public:
     void MouseDown(TPointF local) override;
     void MouseMove(TPointF local) override;
     void MouseUp(TPointF local) override;
+    void MouseCancel() override { dragging_ = false; }
 
     // The value under a point of the track, as a drag would set it.
     float ValueAt(float localX) const;

@@ -13,9 +13,7 @@ class AbandonedPresentationTest : public LessonTest {
 protected:
     void SetUp() override {
         LessonTest::SetUp();
-        lesson().Activate();
-        SetProblem(5, 6, 2);
-        Wait(1);
+        ShowProblem(5, 6, 2);
         engine().OnJobDispatched = [this](int z, double) {
             TLabel* label = Animation_Label[z].get();
             dispatched.push_back({z, label});

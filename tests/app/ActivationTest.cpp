@@ -7,16 +7,15 @@
 
 namespace {
 
-TEST_F(LessonTest, ActivationPreparesTheWindowForANewProblem) {
-    lesson().tbTimeScale->SetValue(6);
-    ASSERT_DOUBLE_EQ(vvTimeScale, 0.125);
+using ActivationTest = LessonTest;
+
+TEST_F(ActivationTest, PreparesTheWindowForANewProblem) {
     ASSERT_EQ(BoxSize, 96);
 
     lesson().Activate();
 
     EXPECT_EQ(BoxSize, 44);
-    EXPECT_DOUBLE_EQ(vvTimeScale, 0.75) << "whatever the speed slider shows";
-    EXPECT_FLOAT_EQ(lesson().tbTimeScale->Value(), 6) << "the slider is not moved";
+    EXPECT_DOUBLE_EQ(vvTimeScale, 0.75) << "the slider's starting position";
     EXPECT_TRUE(lesson().btnStep1->Visible());
     for (TControl* hidden :
          {static_cast<TControl*>(lesson().btnStep2), static_cast<TControl*>(lesson().btnStep3),
@@ -24,7 +23,28 @@ TEST_F(LessonTest, ActivationPreparesTheWindowForANewProblem) {
         EXPECT_FALSE(hidden->Visible()) << hidden->Name;
 }
 
-TEST_F(LessonTest, ActivationDrawsThreeDifferentNumbersAndKeepsTheOtherFive) {
+// A teacher sets the speed once for a class; coming back to the window keeps
+// the speed the slider shows.
+TEST_F(ActivationTest, TakesTheSpeedTheSliderShows) {
+    const struct {
+        float slider;
+        double scale;
+    } cases[] = {{6, 0.125}, {1, 1.5}, {4.4, 0.5}, {3, 0.75}};
+    lesson().Activate();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.slider);
+        lesson().tbTimeScale->SetValue(c.slider);
+        vvTimeScale = 0;  // whatever it was, activation must set it
+        lesson().Activate();
+        EXPECT_DOUBLE_EQ(vvTimeScale, c.scale);
+        EXPECT_FLOAT_EQ(lesson().tbTimeScale->Value(), c.slider) << "the slider is not moved";
+        lesson().btnStep3->SetVisible(true);
+        lesson().btnStep3->Click();
+        EXPECT_DOUBLE_EQ(engine().time_Scale, c.scale) << "the walkthrough plays at the speed shown";
+    }
+}
+
+TEST_F(ActivationTest, DrawsThreeDifferentNumbersAndKeepsTheOtherFive) {
     RandSeed(20260105);
     for (int draw = 0; draw < 50; ++draw) {
         lesson().Activate();
@@ -43,7 +63,7 @@ TEST_F(LessonTest, ActivationDrawsThreeDifferentNumbersAndKeepsTheOtherFive) {
     }
 }
 
-TEST_F(LessonTest, ActivationClearsThePanelAndResetsTheEngineMidPresentation) {
+TEST_F(ActivationTest, ClearsThePanelAndResetsTheEngineMidPresentation) {
     lesson().Activate();
     Wait(1);
     lesson().btnStep3->Click();
@@ -63,7 +83,7 @@ TEST_F(LessonTest, ActivationClearsThePanelAndResetsTheEngineMidPresentation) {
     EXPECT_DOUBLE_EQ(engine().JobSchedule_StartTime, 0);
 }
 
-TEST_F(LessonTest, ArrangementButtonAppearsOneSecondAfterTheDraw) {
+TEST_F(ActivationTest, ArrangementButtonAppearsOneSecondAfterTheDraw) {
     lesson().Activate();
     session->WaitMs(999);
     EXPECT_FALSE(lesson().btnStep3->Visible());
@@ -72,7 +92,7 @@ TEST_F(LessonTest, ArrangementButtonAppearsOneSecondAfterTheDraw) {
     EXPECT_FALSE(lesson().timStep3->Enabled()) << "a one-shot timer";
 }
 
-TEST_F(LessonTest, DrawingAgainRestartsTheOneSecondDelay) {
+TEST_F(ActivationTest, DrawingAgainRestartsTheOneSecondDelay) {
     lesson().Activate();
     Wait(0.6);
     lesson().btnStep1->Click();
@@ -82,7 +102,7 @@ TEST_F(LessonTest, DrawingAgainRestartsTheOneSecondDelay) {
     EXPECT_TRUE(lesson().btnStep3->Visible());
 }
 
-TEST_F(LessonTest, DrawingAgainLeavesAVisibleArrangementButtonVisible) {
+TEST_F(ActivationTest, DrawingAgainLeavesAVisibleArrangementButtonVisible) {
     lesson().Activate();
     Wait(1);
     lesson().btnStep1->Click();

@@ -49,6 +49,8 @@ const BuilderCase kBuilders[] = {
      }},
 };
 
+using JobTableCapacityTest = LessonTest;
+
 class BuilderAtTheBound : public LessonTest, public ::testing::WithParamInterface<BuilderCase> {
 protected:
     void FillTableLeaving(int freeSlots) {
@@ -83,7 +85,7 @@ TEST_P(BuilderAtTheBound, FillsTheLastSlotsExactly) {
 INSTANTIATE_TEST_SUITE_P(EntranceBuilders, BuilderAtTheBound, ::testing::ValuesIn(kBuilders),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(LessonTest, FullTablePlaysEveryJobAndRefusesMore) {
+TEST_F(JobTableCapacityTest, FullTablePlaysEveryJobAndRefusesMore) {
     engine().Reset(1);
     engine().Create_String_Animation(lesson().paneCAL, 0, 0, 0.01, 0.001,
                                      UnicodeString(maxAnimationJob, u'8'), u"Ink Free", 33,

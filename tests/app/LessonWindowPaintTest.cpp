@@ -1,5 +1,6 @@
 // What the class sees of the empty lesson window: the navy title band and the
 // sky-blue grid that the drawing panel paints over its labels.
+#include <QGuiApplication>
 #include <QImage>
 #include <vector>
 
@@ -55,7 +56,29 @@ protected:
 TEST_F(LessonWindowPaintTest, TitleBandIsNavyBesideTheBanner) {
     for (int y = 1; y < 49; ++y)
         for (int x = 700; x < 896; ++x) ASSERT_EQ(image.pixel(x, y), 0xFF000080u) << "at " << x << ", " << y;
-    EXPECT_EQ(image.pixel(700, 49), 0xFFFFFFFFu) << "the band ends at the window's 49th row";
+}
+
+// The edge lines and the white background keep the default outline, one black
+// pixel inside each box; only the title band's own background has none.
+TEST_F(LessonWindowPaintTest, EdgeRectanglesWearTheDefaultOutline) {
+    struct Pixel {
+        const char* where;
+        int x, y;
+        QRgb colour;
+    };
+    const Pixel pixels[] = {
+        {"left edge line", 0, 400, 0xFF000000},
+        {"right edge line", 1023, 400, 0xFF000000},
+        {"top edge line", 500, 0, 0xFF000000},
+        {"bottom edge line", 500, 767, 0xFF000000},
+        {"background's outline under the title band", 700, 49, 0xFF000000},
+        {"background's outline beside the left edge", 1, 400, 0xFF000000},
+        {"background's outline beside the right edge", 1022, 400, 0xFF000000},
+        {"background's outline above the bottom edge", 500, 766, 0xFF000000},
+        {"background inside its outline", 700, 50, 0xFFFFFFFF},
+        {"title band without an outline", 450, 1, 0xFF000080},
+    };
+    for (const Pixel& pixel : pixels) EXPECT_EQ(image.pixel(pixel.x, pixel.y), pixel.colour) << pixel.where;
 }
 
 TEST_F(LessonWindowPaintTest, PanelShowsTwentyThreeColumnsWithTheThirdHeavier) {
@@ -87,6 +110,31 @@ TEST_F(LessonWindowPaintTest, PanelShowsElevenRowsOfEqualWeight) {
         EXPECT_LE(runs[i].first, lineY) << "row " << i + 1;
         EXPECT_EQ(runs[i].ink, runs[0].ink) << "row " << i + 1;
     }
+}
+
+}  // namespace
+
+namespace {
+
+using BoardDirectionTest = LessonTest;
+
+// The board is a fixed layout: a right-to-left locale or Qt's -reverse must
+// not mirror the sliders while their mouse mapping stays left to right.
+TEST_F(BoardDirectionTest, StaysLeftToRightInARightToLeftLocale) {
+    const auto render = [this] {
+        RandSeed(7);
+        lesson().Activate();
+        return RenderForm(lesson());
+    };
+    const QImage leftToRight = render();
+    session.reset();
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    session = std::make_unique<TLessonSession>();
+    const QImage underRightToLeft = render();
+    const Qt::LayoutDirection kept = QGuiApplication::layoutDirection();
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    EXPECT_EQ(kept, Qt::LeftToRight);
+    EXPECT_TRUE(underRightToLeft == leftToRight) << "the window is drawn the same";
 }
 
 }  // namespace

@@ -29,10 +29,7 @@ class ResultComputationTest : public LessonTest {
 protected:
     // Runs the lesson up to the moment the result button has come back.
     void PlayWalkthroughOf(int n1, int n2, int n3) {
-        lesson().Activate();
-        SetProblem(n1, n2, n3);
-        Wait(1);
-        lesson().btnStep3->Click();
+        StartWalkthroughOf(n1, n2, n3);
         Wait(lesson().timStep4->Interval() / 1000.0);
         ASSERT_TRUE(lesson().btnStep4->Visible());
     }
@@ -136,5 +133,28 @@ INSTANTIATE_TEST_SUITE_P(
         ProblemCase{2, 3, 4, 44, {u"=6x4", u"=8x3", u"=6x4", u"=12x2", u"=8x3", u"=12x2"}, u"=24"},
         ProblemCase{5, 6, 2, 48, {u"=30x2", u"=10x6", u"=30x2", u"=12x5", u"=10x6", u"=12x5"}, u"=60"},
         ProblemCase{9, 8, 7, 54, {u"=72x7", u"=63x8", u"=72x7", u"=56x9", u"=63x8", u"=56x9"}, u"=504"}));
+
+// The lesson draws 2 to 9, but a script can put any number in the row: the
+// working's products stay defined, exact up to 15 digits and written with 15
+// significant digits beyond.
+TEST_F(ResultComputationTest, AnyNumberTheRowCanHoldGivesADefinedWorking) {
+    const struct {
+        int n;
+        UnicodeString firstBlock;
+    } cases[] = {
+        {99999, u"=9999800001x99999=999970000299999"},
+        {2147483647, u"=4.61168601413242E18x2147483647=9.90352030044798E27"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.n);
+        PlayWalkthroughOf(c.n, c.n, c.n);
+        const int walkthroughLabels = lesson().paneCAL->ComponentCount();
+        lesson().btnStep4->Click();
+        UnicodeString written;
+        for (int i = walkthroughLabels; i < lesson().paneCAL->ComponentCount(); ++i)
+            written += dynamic_cast<TLabel*>(lesson().paneCAL->Components(i))->Text();
+        EXPECT_EQ(written.substr(0, c.firstBlock.size()), c.firstBlock);
+    }
+}
 
 }  // namespace

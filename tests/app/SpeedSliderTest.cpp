@@ -9,21 +9,22 @@ struct SliderCase {
     double expectedScale;
 };
 
-class SpeedSliderTest : public LessonTest, public ::testing::WithParamInterface<SliderCase> {};
+class SpeedBySetting : public LessonTest, public ::testing::WithParamInterface<SliderCase> {};
+using SpeedSliderTest = LessonTest;
 
-TEST_P(SpeedSliderTest, SetsTheTimeScaleOfTheRoundedSetting) {
+TEST_P(SpeedBySetting, SetsTheTimeScaleOfTheRoundedSetting) {
     lesson().tbTimeScale->SetValue(GetParam().value);
     EXPECT_DOUBLE_EQ(vvTimeScale, GetParam().expectedScale);
 }
 
-INSTANTIATE_TEST_SUITE_P(SettingsAndHalfway, SpeedSliderTest,
+INSTANTIATE_TEST_SUITE_P(SettingsAndHalfway, SpeedBySetting,
                          ::testing::Values(SliderCase{1, 1.5}, SliderCase{2, 1}, SliderCase{4, 0.5},
                                            SliderCase{5, 0.25}, SliderCase{6, 0.125},
                                            SliderCase{2.5f, 1},    // rounds to 2
                                            SliderCase{3.5f, 0.5},  // rounds to 4
                                            SliderCase{1.49f, 1.5}, SliderCase{5.51f, 0.125}));
 
-TEST_F(LessonTest, SpeedSliderBeyondTheSixSettingsLeavesTheScaleAlone) {
+TEST_F(SpeedSliderTest, BeyondTheSixSettingsLeavesTheScaleAlone) {
     // The layout's range keeps the value within 1 … 6; a wider range is the
     // only way the handler can meet a value with no setting.
     lesson().tbTimeScale->SetRange(-5, 20);
@@ -35,11 +36,8 @@ TEST_F(LessonTest, SpeedSliderBeyondTheSixSettingsLeavesTheScaleAlone) {
     }
 }
 
-TEST_F(LessonTest, SpeedSliderLeavesARecordedPresentationAlone) {
-    lesson().Activate();
-    SetProblem(5, 6, 2);
-    Wait(1);
-    lesson().btnStep3->Click();
+TEST_F(SpeedSliderTest, LeavesARecordedPresentationAlone) {
+    StartWalkthroughOf(5, 6, 2);
     const double lastStart = Animation_JobStart[Animation_JobCounter];
     lesson().tbTimeScale->SetValue(6);
     EXPECT_DOUBLE_EQ(vvTimeScale, 0.125);

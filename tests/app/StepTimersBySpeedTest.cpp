@@ -14,12 +14,8 @@ class StepTimersBySpeed : public LessonTest, public ::testing::WithParamInterfac
 
 TEST_P(StepTimersBySpeed, MatchTheLastScaledStartOfEachPresentation) {
     const SpeedCase& speed = GetParam();
-    lesson().Activate();
     lesson().tbTimeScale->SetValue(speed.setting);
-    SetProblem(5, 6, 2);
-    Wait(1);
-
-    lesson().btnStep3->Click();
+    StartWalkthroughOf(5, 6, 2);  // the activation takes the speed the slider shows
     EXPECT_EQ(lesson().timStep4->Interval(), speed.resultButtonMs);
     session->WaitMs(speed.resultButtonMs);
     ASSERT_TRUE(lesson().btnStep4->Visible());

@@ -33,9 +33,7 @@ class WalkthroughTest : public LessonTest {
 protected:
     void SetUp() override {
         LessonTest::SetUp();
-        lesson().Activate();
-        SetProblem(5, 6, 2);
-        Wait(1);
+        ShowProblem(5, 6, 2);
         engine().OnJobDispatched = [this](int z, double passTimeSecond) {
             dispatchedAt[z].push_back(passTimeSecond);
         };

@@ -1,7 +1,7 @@
 // Reads a screenshot of the lesson window and reports, as name=value lines for a shell to evaluate, what the
-// end-to-end tests look for: which step buttons are drawn, how far the speed slider's groove is filled, how
-// much navy text stands in each row of each arrangement block of the drawing panel, and over the whole
-// board how much is the title band's navy, navy of any kind, or black (blanked).
+// end-to-end tests look for: which step buttons are drawn, a fingerprint of the number row, how far the speed
+// slider's groove is filled, how much navy text stands in each row of each arrangement block of the panel,
+// and over the whole board how much is the title band's navy, navy of any kind, or black (blanked).
 //
 //   lesson_screen SCREENSHOT WINDOW_X WINDOW_Y
 #include <QImage>
@@ -14,6 +14,7 @@ namespace {
 
 // Places on the board, in window pixels.
 constexpr int kPanelX = 12, kPanelY = 136, kBox = 44;
+constexpr int kNumberRowX = 20, kNumberRowY = 87, kNumberRowWidth = 193, kNumberRowHeight = 45;
 constexpr int kButtonY = 700, kButtonWidth = 161, kButtonHeight = 49;
 constexpr int kSliderX = 848, kSliderY = 88, kSliderHeight = 20;
 constexpr int kBoardWidth = 1024, kBoardHeight = 768;
@@ -32,6 +33,17 @@ public:
                 if (image_.valid(at) && test(image_.pixel(at))) ++n;
             }
         return n;
+    }
+
+    // A fingerprint of a window rectangle's pixels: equal while it shows the same.
+    unsigned Fingerprint(int x, int y, int width, int height) const {
+        unsigned hash = 2166136261u;  // FNV-1a over the colours
+        for (int row = y; row < y + height; ++row)
+            for (int column = x; column < x + width; ++column) {
+                const QPoint at(x_ + column, y_ + row);
+                hash = (hash ^ (image_.valid(at) ? image_.pixel(at) : 0u)) * 16777619u;
+            }
+        return hash;
     }
 
 private:
@@ -82,6 +94,10 @@ int main(int argc, char** argv) {
     } buttons[] = {{"problem_button", 512}, {"arrange_button", 680}, {"result_button", 848}};
     for (const auto& button : buttons)
         Report(button.name, screen.Count(button.x, kButtonY, kButtonWidth, kButtonHeight, NotWhite));
+
+    // Whether the problem changed: the number row's pixels.
+    std::printf("number_row=%u\n",
+                screen.Fingerprint(kNumberRowX, kNumberRowY, kNumberRowWidth, kNumberRowHeight));
 
     // A filled stretch near the right end of the 100-pixel track means the handle stands at FAST.
     Report("slider_fill_right", screen.Count(kSliderX + 66, kSliderY, 16, kSliderHeight, GrooveFill));

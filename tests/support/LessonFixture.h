@@ -32,6 +32,18 @@ protected:
         lesson().txtNbr2->SetText(IntToStr(n2));
         lesson().txtNbr3->SetText(IntToStr(n3));
     }
+    // The window activated with a chosen problem in the row, a second later:
+    // "排列方法" is back and waits to be pressed.
+    void ShowProblem(int n1, int n2, int n3) {
+        lesson().Activate();
+        SetProblem(n1, n2, n3);
+        Wait(1);
+    }
+    // ... and pressed: the walkthrough of that problem has just started.
+    void StartWalkthroughOf(int n1, int n2, int n3) {
+        ShowProblem(n1, n2, n3);
+        lesson().btnStep3->Click();
+    }
 
     std::unique_ptr<TLessonSession> session;
 };

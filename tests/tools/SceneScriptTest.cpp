@@ -145,6 +145,20 @@ TEST_F(SceneScriptTest, AMalformedLineStopsTheScriptNamingItsNumber) {
         {"engine Create_Label_Animation paneCAL 0", "Create_Label_Animation takes 13 arguments, got 2"},
         {"engine Hide_Label_Animation label:1 0 x",
          "Hide_Label_Animation argument 3: expected a number, got 'x'"},
+        // Every number has its range: nothing overflows, nothing runs for ever, nothing passes unnoticed.
+        {"wait 1e15", "wait: expected seconds from 0 up to 86400, got '1e15'"},
+        {"wait 1e300", "wait: expected seconds from 0 up to 86400, got '1e300'"},
+        {"wait -1", "wait: expected seconds from 0 up to 86400, got '-1'"},
+        {"frames out 1e300 1", "frames: expected frames a second from 0.01 up to 120, got '1e300'"},
+        {"frames out 1e-300 1", "frames: expected frames a second from 0.01 up to 120, got '1e-300'"},
+        {"frames out 1 1e300", "frames: expected seconds above 0 up to 3600, got '1e300'"},
+        {"frames out 1 0", "frames: expected seconds above 0 up to 3600, got '0'"},
+        {"frames out 100 3600", "frames: at most 10000 frames a command, asked for 360000"},
+        {"frames \"\" 1 1", "frames: expected a file or folder name, got '\"\"'"},
+        {"png \"\"", "png: expected a file or folder name, got '\"\"'"},
+        {"set tbTimeScale 7", "set: expected a value from 1 up to 6, got '7'"},
+        {"dump /dev/full", "dump: cannot write '/dev/full'"},
+        {"png /dev/full", "png: cannot write '/dev/full'"},
     };
     for (const Case& c : cases) {
         session.reset();  // a fresh program for every line
@@ -169,6 +183,10 @@ TEST_F(SceneScriptTest, TheToolReportsABadLineOnItsErrorStreamAndFails) {
     std::ostringstream missing;
     EXPECT_NE(RunSceneScriptFile(Path("none.scene"), missing), 0);
     EXPECT_NE(missing.str().find("none.scene"), std::string::npos);
+
+    std::ostringstream folderGiven;
+    EXPECT_NE(RunSceneScriptFile(folder.path().toStdString(), folderGiven), 0) << "a folder is not a script";
+    EXPECT_NE(folderGiven.str().find("cannot read the script"), std::string::npos) << folderGiven.str();
 }
 
 }  // namespace
@@ -199,6 +217,23 @@ TEST_F(RecordingTest, FramesAreWholeWindowsAndASecondRecordingContinuesTheSequen
     EXPECT_EQ(state["engine"]["jobCounter"].toInt(), 60) << "PageDown pressed 排列方法";
     EXPECT_TRUE(state["view"]["fullScreen"].toBool());
     EXPECT_FALSE(state["view"]["blanked"].toBool());
+}
+
+// A teacher records the lesson again into the same folder: the video made
+// from it must show this run's lesson only.
+TEST_F(RecordingTest, ARunStartsAFreshSequenceInAFolderAnEarlierRunFilled) {
+    QDir().mkpath(folder.filePath("lesson"));
+    for (const char* name : {"frame_00000.png", "frame_00001.png", "frame_00007.png", "notes.txt"})
+        std::ofstream(folder.filePath(QString("lesson/") + name).toStdString()) << "earlier";
+    Run("activate\n"
+        "frames " +
+        Path("lesson") +
+        " 10 0.2\n"
+        "frames " +
+        Path("lesson") + " 10 0.1\n");
+    EXPECT_EQ(QDir(folder.filePath("lesson")).entryList(QDir::Files),
+              (QStringList{"frame_00000.png", "frame_00001.png", "frame_00002.png", "notes.txt"}));
+    EXPECT_FALSE(QImage(folder.filePath("lesson/frame_00000.png")).isNull()) << "this run's own frame";
 }
 
 TEST_F(RecordingTest, AnUnknownKeyNameStopsTheScript) {

@@ -97,6 +97,7 @@ END {
     ratio_row("Densest frame / QGraphicsTextItem scene", "BM_Paint_DensestLessonFrame", "BM_Paint_DensestLessonFrame_StockDocumentTextItems", 0.6)
     ratio_row("4096-label frame / QGraphicsSimpleTextItem scene", "BM_Paint_4096LabelFrame", "BM_Paint_4096LabelFrame_StockSimpleTextItems", 0.6)
     ratio_row("4096-label frame / QGraphicsTextItem scene", "BM_Paint_4096LabelFrame", "BM_Paint_4096LabelFrame_StockDocumentTextItems", 0.6)
+    ratio_row("Idle dispatcher tick / bare loop over the same 4096 jobs", "BM_DispatcherTick_4096Pending_NoneDue", "BM_DispatcherBareLoop_4096Pending_NoneDue", 2)
     print ""
     print "| Count | Value | | Goal | |"
     print "|---|---|---|---|---|"

@@ -40,7 +40,9 @@ TfAnimation& TLessonSession::Engine() {
 }
 
 void TLessonSession::Wait(double seconds) {
-    if (seconds > 0) WaitMs(std::int64_t(seconds * 1000 + 0.5));
+    // Within a century the conversion to milliseconds stays exact and defined.
+    constexpr double kLongestSeconds = 100.0 * 365 * 86'400;
+    if (seconds > 0 && seconds <= kLongestSeconds) WaitMs(std::int64_t(seconds * 1000 + 0.5));
 }
 
 void TLessonSession::WaitMs(std::int64_t ms) {
@@ -51,11 +53,7 @@ double TLessonSession::Seconds() {
     return double(clock_.MonotonicUs()) / 1e6;
 }
 
-void EnsureHeadlessPlatform(int& argc, char** argv) {
-    if (QCoreApplication::instance()) return;
+std::unique_ptr<QApplication> StartHeadlessPlatform(int& argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // Lives until the process ends: tearing Qt down in the exit handlers,
-    // after its thread storage is gone, would crash on the way out.
-    static QApplication* application = new QApplication(argc, argv);
-    (void)application;
+    return std::make_unique<QApplication>(argc, argv);
 }

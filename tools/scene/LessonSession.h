@@ -12,6 +12,7 @@
 #include "ui/Clock.h"
 #include "ui/Types.h"
 
+class QApplication;
 class TApplication;
 class TfMultipleDemo;
 class TfAnimation;
@@ -29,7 +30,8 @@ public:
     TVirtualClock& Clock() { return clock_; }
 
     // Moves virtual time, running timers, the dispatcher and the animation
-    // clock exactly as the real loop would.
+    // clock exactly as the real loop would. Steps below 0 or beyond a century
+    // of virtual time are not taken.
     void Wait(double seconds);
     void WaitMs(std::int64_t ms);
     // Seconds of virtual time since the session began.
@@ -47,6 +49,7 @@ private:
     std::vector<UnicodeString> messages_;
 };
 
-// Creates the QApplication on the offscreen platform, with the lesson's fonts,
-// unless one exists. Call first thing in a tool's main.
-void EnsureHeadlessPlatform(int& argc, char** argv);
+// Creates the QApplication on the offscreen platform. Call first thing in a
+// tool's main and keep it until main returns, after every session has gone:
+// Qt torn down in the exit handlers, after its thread storage, would crash.
+std::unique_ptr<QApplication> StartHeadlessPlatform(int& argc, char** argv);

@@ -2,6 +2,7 @@
 
 #include <QKeySequence>
 #include <QMetaEnum>
+#include <cmath>
 #include <functional>
 #include <map>
 #include <optional>
@@ -22,57 +23,61 @@ namespace {
 
 using TWords = std::span<const std::string>;
 
-double ReadPositive(std::string_view word) {
+// A number in lowest … highest; `above` makes the lowest itself out of range.
+double ReadInRange(std::string_view word, const char* what, double lowest, double highest,
+                   bool above = false) {
     const double value = ReadNumber(word);
-    if (!(value > 0)) throw TScriptError("expected a number above 0, got " + Quoted(word));
-    return value;
+    if ((above ? value > lowest : value >= lowest) && value <= highest) return value;
+    throw TScriptError("expected " + std::string(what) + (above ? " above " : " from ") +
+                       FormatNumber(lowest) + " up to " + FormatNumber(highest) + ", got " + Quoted(word));
 }
 
-double ReadSeconds(std::string_view word) {
-    const double value = ReadNumber(word);
-    if (value < 0) throw TScriptError("expected seconds from 0 up, got " + Quoted(word));
-    return value;
-}
-
-void Seed(TLessonSession&, TWords words) {
+void Seed(TSceneRun&, TWords words) {
     RandSeed(ReadUnsigned(words[0]));
 }
 
-void Activate(TLessonSession& session, TWords) {
-    session.Lesson().Activate();
+void Activate(TSceneRun& run, TWords) {
+    run.session.Lesson().Activate();
 }
 
-void Set(TLessonSession& session, TWords words) {
-    TComponent& component = NamedComponent(session.Lesson(), words[0]);
+void Set(TSceneRun& run, TWords words) {
+    TComponent& component = NamedComponent(run.session.Lesson(), words[0]);
     if (auto* label = dynamic_cast<TLabel*>(&component))
         label->SetText(ReadText(words[1]));
     else if (auto* trackBar = dynamic_cast<TTrackBar*>(&component))
-        trackBar->SetValue(float(ReadNumber(words[1])));
+        trackBar->SetValue(float(ReadInRange(words[1], "a value", trackBar->Min(), trackBar->Max())));
     else
         throw TScriptError("cannot set " + Quoted(words[0]) + ": only labels and track bars can be set");
 }
 
-void Click(TLessonSession& session, TWords words) {
-    auto* button = dynamic_cast<TButton*>(&NamedComponent(session.Lesson(), words[0]));
+void Click(TSceneRun& run, TWords words) {
+    auto* button = dynamic_cast<TButton*>(&NamedComponent(run.session.Lesson(), words[0]));
     if (!button) throw TScriptError("cannot click " + Quoted(words[0]) + ": it is not a button");
     button->Click();
 }
 
-void Wait(TLessonSession& session, TWords words) {
-    session.Wait(ReadSeconds(words[0]));
+void Wait(TSceneRun& run, TWords words) {
+    run.session.Wait(ReadInRange(words[0], "seconds", 0, scene_limits::kLongestWaitSeconds));
 }
 
-void Png(TLessonSession& session, TWords words) {
-    WriteLessonPng(session, ReadPath(words[0]));
+void Png(TSceneRun& run, TWords words) {
+    WriteLessonPng(run.session, ReadPath(words[0]));
 }
 
-void Dump(TLessonSession& session, TWords words) {
+void Dump(TSceneRun& run, TWords words) {
     const std::string path = ReadPath(words[0]);
-    if (!WriteStateDump(session, path)) throw TScriptError("cannot write " + Quoted(path));
+    if (!WriteStateDump(run.session, path)) throw TScriptError("cannot write " + Quoted(path));
 }
 
-void Frames(TLessonSession& session, TWords words) {
-    RecordFrames(session, ReadPath(words[0]), ReadPositive(words[1]), ReadSeconds(words[2]));
+void Frames(TSceneRun& run, TWords words) {
+    using namespace scene_limits;
+    const std::string folder = ReadPath(words[0]);
+    const double fps = ReadInRange(words[1], "frames a second", kLowestFrameRate, kHighestFrameRate);
+    const double seconds = ReadInRange(words[2], "seconds", 0, kLongestRecordingSeconds, true);
+    if (fps * seconds > kMostFramesPerCommand)
+        throw TScriptError("at most " + FormatNumber(kMostFramesPerCommand) +
+                           " frames a command, asked for " + FormatNumber(std::ceil(fps * seconds)));
+    RecordFrames(run.session, run.frames, folder, fps, seconds);
 }
 
 // A key as a presenter's clicker or keyboard sends it, by Qt's name for it
@@ -88,18 +93,18 @@ int QtKeyNamed(const std::string& name) {
     throw TScriptError("unknown key " + Quoted(name));
 }
 
-void Key(TLessonSession& session, TWords words) {
+void Key(TSceneRun& run, TWords words) {
     const int key = VirtualKeyOf(QtKeyNamed(words[0]));
-    if (key != 0) session.Lesson().KeyDown(key);
+    if (key != 0) run.session.Lesson().KeyDown(key);
 }
 
-void Engine(TLessonSession& session, TWords words) {
-    RunEngineCommand(session, words);
+void Engine(TSceneRun& run, TWords words) {
+    RunEngineCommand(run.session, words);
 }
 
 struct TSceneCommand {
     std::optional<std::size_t> argumentCount;  // none: the command checks its own
-    std::function<void(TLessonSession&, TWords)> run;
+    std::function<void(TSceneRun&, TWords)> run;
 };
 
 const std::map<std::string, TSceneCommand, std::less<>>& SceneCommandTable() {
@@ -114,7 +119,7 @@ const std::map<std::string, TSceneCommand, std::less<>>& SceneCommandTable() {
 
 }  // namespace
 
-void RunSceneCommand(TLessonSession& session, const std::vector<std::string>& words) {
+void RunSceneCommand(TSceneRun& run, const std::vector<std::string>& words) {
     if (words.empty()) return;
     const auto found = SceneCommandTable().find(words.front());
     if (found == SceneCommandTable().end()) throw TScriptError("unknown command " + Quoted(words.front()));
@@ -123,7 +128,7 @@ void RunSceneCommand(TLessonSession& session, const std::vector<std::string>& wo
     if (command.argumentCount && arguments.size() != *command.argumentCount)
         throw ArgumentCountError(words.front(), *command.argumentCount, arguments.size());
     try {
-        command.run(session, arguments);
+        command.run(run, arguments);
     } catch (const TScriptError& error) {
         throw TScriptError(words.front() + ": " + error.what());
     }

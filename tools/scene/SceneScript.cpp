@@ -1,5 +1,6 @@
 #include "tools/scene/SceneScript.h"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -13,10 +14,14 @@ namespace {
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
+    std::error_code error;
+    // A folder opens like a file on some systems and reads as empty: not a script.
+    if (std::filesystem::is_directory(path, error)) return std::nullopt;
     std::ifstream file(path, std::ios::binary);
     if (!file) return std::nullopt;
     std::ostringstream text;
     text << file.rdbuf();
+    if (file.bad()) return std::nullopt;
     return text.str();
 }
 
@@ -25,6 +30,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 std::optional<std::string> RunSceneScript(TLessonSession& session, std::string_view text,
                                           const std::string& scriptName) {
     if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
+    TSceneRun run{session, {}};
     int lineNumber = 0;
     while (!text.empty()) {
         ++lineNumber;
@@ -32,7 +38,7 @@ std::optional<std::string> RunSceneScript(TLessonSession& session, std::string_v
         const std::string_view line = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         try {
-            RunSceneCommand(session, SplitScriptLine(line));
+            RunSceneCommand(run, SplitScriptLine(line));
         } catch (const TScriptError& error) {
             return scriptName + ":" + std::to_string(lineNumber) + ": " + error.what();
         }
@@ -43,7 +49,7 @@ std::optional<std::string> RunSceneScript(TLessonSession& session, std::string_v
 int RunSceneScriptFile(const std::string& path, std::ostream& errors) {
     const std::optional<std::string> text = ReadWholeFile(path);
     if (!text) {
-        errors << path << ": cannot read the script\n";
+        errors << path << ": cannot read the script (no such file, or not a file)\n";
         return 1;
     }
     TLessonSession session;

@@ -94,7 +94,9 @@ UnicodeString ReadText(std::string_view word) {
 }
 
 std::string ReadPath(std::string_view word) {
-    return IsQuoted(word) ? Utf16ToUtf8(ReadQuotedString(word)) : std::string(word);
+    std::string path = IsQuoted(word) ? Utf16ToUtf8(ReadQuotedString(word)) : std::string(word);
+    if (path.empty()) Expected("a file or folder name", word);
+    return path;
 }
 
 std::string_view Bracketed(std::string_view word, char open, char close, const char* expected) {
@@ -118,4 +120,10 @@ TNbrArray ReadNumberList(std::string_view word) {
     for (std::string_view part : SplitTrimmed(Bracketed(word, '[', ']', "a number list [a,b,...]"), ','))
         numbers.push_back(ReadNumber(part));
     return numbers;
+}
+
+std::string FormatNumber(double value) {
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
 }

@@ -26,7 +26,7 @@ bool IsQuoted(std::string_view word);
 UnicodeString ReadQuotedString(std::string_view word);
 // A quoted string, or a bare word taken as it stands.
 UnicodeString ReadText(std::string_view word);
-// A file path, quoted or bare, in UTF-8 as the file system takes it.
+// A file path, quoted or bare, in UTF-8 as the file system takes it; never empty.
 std::string ReadPath(std::string_view word);
 
 // [a,b,…] of numbers; [] is empty.
@@ -38,3 +38,5 @@ std::string_view Bracketed(std::string_view word, char open, char close, const c
 std::vector<std::string_view> SplitTrimmed(std::string_view text, char separator);
 // Quotes a word for a message.
 std::string Quoted(std::string_view word);
+// A number for a message, as short as it reads exactly: 86400, 0.5.
+std::string FormatNumber(double value);

@@ -1,6 +1,5 @@
 #include "tools/scene/StateDump.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -10,6 +9,7 @@
 #include "tools/scene/LessonSession.h"
 #include "tools/scene/PanelDump.h"
 #include "tools/scene/TextEncoding.h"
+#include "ui/SaveFile_qt.h"
 
 namespace {
 
@@ -83,8 +83,5 @@ QJsonObject LessonStateJson(TLessonSession& session) {
 }
 
 bool WriteStateDump(TLessonSession& session, const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    const QByteArray json = QJsonDocument(LessonStateJson(session)).toJson(QJsonDocument::Indented);
-    return file.write(json) == json.size();
+    return SaveWholeFile(path, QJsonDocument(LessonStateJson(session)).toJson(QJsonDocument::Indented));
 }

@@ -1,5 +1,6 @@
 // tarnwick-scene: runs the program headless on a virtual clock, driven by a
 // script, and leaves pictures and state dumps of the moments it asks for.
+#include <QApplication>
 #include <iostream>
 
 #include "tools/scene/LessonSession.h"
@@ -10,6 +11,6 @@ int main(int argc, char** argv) {
         std::cerr << "usage: tarnwick-scene SCRIPT\n";
         return 2;
     }
-    EnsureHeadlessPlatform(argc, argv);
+    const auto platform = StartHeadlessPlatform(argc, argv);
     return RunSceneScriptFile(argv[1], std::cerr);
 }

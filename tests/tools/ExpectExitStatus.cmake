@@ -1,0 +1,5 @@
+# Runs PROGRAM on SCRIPT and fails unless it exits with status EXPECTED.
+execute_process(COMMAND ${PROGRAM} ${SCRIPT} RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT status STREQUAL EXPECTED)
+    message(FATAL_ERROR "${PROGRAM} ${SCRIPT} exited with ${status}, expected ${EXPECTED}:\n${output}")
+endif()
