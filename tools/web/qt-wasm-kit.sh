@@ -112,9 +112,10 @@ source_upstream=$(sed -n 's/^set(QT_REPO_MODULE_VERSION "\([0-9.]*\)").*/\1/p' "
 # --- configure, build, install ------------------------------------------------------------------------------
 # Emscripten's JavaScript optimizer needs Debian's node modules (acorn).
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || echo x86_64-linux-gnu)
 cmake -S "$source_dir" -B "$work/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$EMSCRIPTEN_TOOLCHAIN" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" \
     -DCMAKE_INSTALL_PREFIX="$kit" "${QT_OPTIONS[@]}" >"$work/configure.log" 2>&1 ||
     die "configuring Qt failed; see $work/configure.log"
 nice -n 10 cmake --build "$work/build" --parallel 2 >"$work/build.log" 2>&1 ||
