@@ -37,6 +37,8 @@ FAST
 排列方法123456
 0123456789x=,+-.E
 Not sufficient parameters
+結束
+按一下，重新開始
 ¡Ò
 Tarnwick　聯乘示範教材
 版本 0.1.0

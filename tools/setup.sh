@@ -3,6 +3,8 @@
 #
 #   bash tools/setup.sh lesson   install what is missing, build, open the lesson window
 #   bash tools/setup.sh test     install what is missing, build normally and with sanitizers, run all tests
+#   bash tools/setup.sh web      install what is missing, build the lesson as a web page (build-web/), test it
+#                                in Chromium (tools/web/)
 #
 # Safe to run again: apt is skipped when every package is there, and the builds are incremental.
 set -euo pipefail
@@ -27,7 +29,7 @@ repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$repo_root"
 
 usage() {
-    echo "usage: bash tools/setup.sh lesson|test" >&2
+    echo "usage: bash tools/setup.sh lesson|test|web" >&2
     exit 2
 }
 
@@ -132,6 +134,12 @@ main() {
     test)
         install_packages "${LESSON_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
         test_all
+        ;;
+    web)
+        install_packages
+        # The browser test measures its screenshots with the native end-to-end test's helper.
+        build build --target tarnwick_lesson_screen
+        bash tools/web/build-and-test.sh build/tests/e2e/tarnwick_lesson_screen
         ;;
     *) usage ;;
     esac

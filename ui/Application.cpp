@@ -8,6 +8,10 @@
 #include <string>
 
 #include "ui/CommandLine.h"
+#include <QObject>
+#include <QTimer>
+
+#include "ui/EndScreen_qt.h"
 #include "ui/Fonts.h"
 #include "ui/FormHost_qt.h"
 #include "ui/Runtime.h"
@@ -48,16 +52,33 @@ struct TApplication::Platform {
     std::unique_ptr<QApplication> qtApplication;
     std::unique_ptr<TSchedulerDriver> driver;
     std::unique_ptr<TFormHostWidget> mainWindow;
+    std::unique_ptr<TEndScreenWidget> endScreen;
+    // Calls queued for later die with it.
+    QObject lifetime;
 };
 
+namespace {
+constexpr TMainFormClose kPlatformMainFormClose =
+#ifdef Q_OS_WASM
+    TMainFormClose::ShowsTheEndScreen;
+#else
+    TMainFormClose::EndsTheProgram;
+#endif
+}  // namespace
+
 TApplication::TApplication(int& argc, char** argv)
-    : TComponent(nullptr), argc_(argc), argv_(argv), platform_(std::make_unique<Platform>()) {
+    : TComponent(nullptr),
+      argc_(argc),
+      argv_(argv),
+      mainFormClose_(kPlatformMainFormClose),
+      platform_(std::make_unique<Platform>()) {
     Application = this;
 }
 
 TApplication::~TApplication() {
     // The window lets go of its form first; then the forms go, while the
     // platform that drew them still exists.
+    platform_->endScreen.reset();
     platform_->mainWindow.reset();
     platform_->driver.reset();
     DestroyComponents();
@@ -85,30 +106,75 @@ void TApplication::Initialize() {
         if (!desktopId_.empty()) QGuiApplication::setDesktopFileName(QString::fromStdString(desktopId_));
         QGuiApplication::setWindowIcon(ProgramIcon());
     }
+#ifdef Q_OS_WASM
+    // Emscripten names every program "this.program"; the message box shows the name in its title.
+    QCoreApplication::setApplicationName(QStringLiteral("tarnwick"));
+#endif
     RegisterLessonFonts();
     InitFormatSettingsFromLocale();
     Randomize();
 }
 
 void TApplication::CreateRegisteredForms() {
-    for (auto& create : factories_) {
-        TForm* form = create();
+    // By index: a window's constructor may register another.
+    for (; createdForms_ < registrations_.size(); ++createdForms_) {
+        TForm* form = registrations_[createdForms_].create();
         if (!mainForm_) mainForm_ = form;
     }
-    factories_.clear();
 }
 
 int TApplication::Run() {
     CreateRegisteredForms();
     if (!mainForm_) return 0;
     platform_->driver = std::make_unique<TSchedulerDriver>(Scheduler());
+    ShowMainForm();
+    if (terminated_) return 0;
+    // The end screen shows once the lesson's window has closed; that must not end the loop.
+    if (mainFormClose_ == TMainFormClose::ShowsTheEndScreen)
+        QGuiApplication::setQuitOnLastWindowClosed(false);
+    running_ = true;
+    const int status = QApplication::exec();
+    running_ = false;
+    return status;
+}
+
+void TApplication::ShowMainForm() {
     platform_->mainWindow = std::make_unique<TFormHostWidget>(*mainForm_);
     platform_->mainWindow->ShowAsMainWindow();
-    if (terminated_) return 0;
-    return QApplication::exec();
 }
 
 void TApplication::Terminate() {
     terminated_ = true;
+    if (running_ && mainFormClose_ == TMainFormClose::ShowsTheEndScreen) {
+        // Later: the window that closed may still be inside its own click handler.
+        QTimer::singleShot(0, &platform_->lifetime, [this] { ShowEndScreen(); });
+        return;
+    }
     if (QCoreApplication::instance()) QCoreApplication::quit();
+}
+
+void TApplication::ShowEndScreen() {
+    if (platform_->endScreen) return;
+    platform_->mainWindow.reset();
+    DestroyComponents();
+    for (const Registration& registration : registrations_) registration.forget();
+    createdForms_ = 0;
+    mainForm_ = nullptr;
+    platform_->endScreen = std::make_unique<TEndScreenWidget>([this] {
+        // Later: the end screen is inside its own event handler.
+        QTimer::singleShot(0, &platform_->lifetime, [this] { StartAfresh(); });
+    });
+    platform_->endScreen->ShowInPlaceOfTheLesson();
+}
+
+bool TApplication::ShowingEndScreen() const {
+    return platform_->endScreen != nullptr;
+}
+
+void TApplication::StartAfresh() {
+    if (mainForm_) return;
+    platform_->endScreen.reset();
+    terminated_ = false;
+    CreateRegisteredForms();
+    if (mainForm_) ShowMainForm();
 }

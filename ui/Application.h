@@ -11,6 +11,16 @@
 
 class TForm;
 
+// What closing the main window does.
+enum class TMainFormClose {
+    // A desktop program ends: Run returns.
+    EndsTheProgram,
+    // A web page has no window to close: the windows are freed, an end screen
+    // stands in their place, and a click on it creates them afresh, as a new
+    // start of the program would.
+    ShowsTheEndScreen,
+};
+
 class TApplication : public TComponent {
 public:
     TApplication(int& argc, char** argv);
@@ -26,10 +36,11 @@ public:
     // order, and the first becomes the main window.
     template <class T>
     void CreateForm(T*& reference) {
-        factories_.push_back([this, &reference] {
-            reference = new T(this);
-            return static_cast<TForm*>(reference);
-        });
+        registrations_.push_back({[this, &reference] {
+                                      reference = new T(this);
+                                      return static_cast<TForm*>(reference);
+                                  },
+                                  [&reference] { reference = nullptr; }});
     }
 
     // Creates the registered windows without showing any (scene tool, tests).
@@ -41,13 +52,32 @@ public:
     TForm* MainForm() const { return mainForm_; }
     bool Terminated() const { return terminated_; }
 
+    // EndsTheProgram, except in a web page.
+    TMainFormClose MainFormClose() const { return mainFormClose_; }
+    void SetMainFormClose(TMainFormClose action) { mainFormClose_ = action; }
+    bool ShowingEndScreen() const;
+    // What the end screen's click does: the registered windows are created
+    // anew and the main one is shown.
+    void StartAfresh();
+
 private:
+    struct Registration {
+        std::function<TForm*()> create;
+        std::function<void()> forget;  // clears the variable that held the instance
+    };
+
+    void ShowMainForm();
+    void ShowEndScreen();
+
     int& argc_;
     char** argv_;
-    std::vector<std::function<TForm*()>> factories_;
+    std::vector<Registration> registrations_;
+    std::size_t createdForms_ = 0;
     TForm* mainForm_ = nullptr;
     bool terminated_ = false;
     std::string name_, version_, desktopId_;
+    bool running_ = false;
+    TMainFormClose mainFormClose_;
     struct Platform;
     std::unique_ptr<Platform> platform_;
 };

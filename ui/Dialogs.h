@@ -5,7 +5,8 @@
 
 #include "ui/Types.h"
 
-// Shows the text with an OK button and returns when the user has closed it.
+// Shows the text with an OK button and returns when the user has closed it;
+// in a web page, which cannot wait for that, it returns at once.
 void ShowMessage(const UnicodeString& text);
 
 // Replaces the box (tests, the scene tool): the handler stands for the user

@@ -15,6 +15,10 @@
 #include "ui/Color_qt.h"
 #include "ui/FormHost_qt.h"
 
+#ifdef Q_OS_WASM
+#include <emscripten/html5.h>
+#endif
+
 namespace {
 
 TMouseButton ButtonOf(Qt::MouseButton button) {
@@ -29,6 +33,33 @@ TMouseButton ButtonOf(Qt::MouseButton button) {
             return TMouseButton::Other;
     }
 }
+
+// A web page has no desktop to place a window on: the window is the whole page, at whatever size the
+// browser gives it, and the board is scaled to fit as in the full-screen view. F11 there is the browser's
+// own full screen, which only changes that size.
+#ifdef Q_OS_WASM
+constexpr bool kWindowFillsThePage = true;
+
+// The browser's window losing and regaining the focus, handed to the host through Qt's event loop.
+template <bool kFocused>
+EM_BOOL OnPageFocus(int, const EmscriptenFocusEvent*, void* host) {
+    auto* widget = static_cast<TFormHostWidget*>(host);
+    QMetaObject::invokeMethod(
+        widget, [widget] { widget->PageFocusChanged(kFocused); }, Qt::QueuedConnection);
+    return EM_FALSE;
+}
+
+void WatchPageFocus(TFormHostWidget* host) {
+    emscripten_set_blur_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, host, EM_FALSE,
+                                 host ? OnPageFocus<false> : nullptr);
+    emscripten_set_focus_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, host, EM_FALSE,
+                                  host ? OnPageFocus<true> : nullptr);
+}
+#else
+constexpr bool kWindowFillsThePage = false;
+
+void WatchPageFocus(TFormHostWidget*) {}
+#endif
 
 }  // namespace
 
@@ -96,11 +127,13 @@ TFormHostWidget::TFormHostWidget(TForm& form) : form_(form) {
     setFocusPolicy(Qt::StrongFocus);
     if (form.BorderStyle == TFmxFormBorderStyle::None) setWindowFlag(Qt::FramelessWindowHint);
     setWindowTitle(ToQString(form.Caption));
-    setFixedSize(NormalWindowSize());
+    if (!kWindowFillsThePage) setFixedSize(NormalWindowSize());
     form_.SetHost(this);
+    WatchPageFocus(this);
 }
 
 TFormHostWidget::~TFormHostWidget() {
+    WatchPageFocus(nullptr);
     form_.SetHost(nullptr);
 }
 
@@ -123,8 +156,12 @@ QSize TFormHostWidget::NormalWindowSize() const {
 }
 
 void TFormHostWidget::ShowAsMainWindow() {
-    CentreOnScreen();
-    show();
+    if (kWindowFillsThePage)
+        showFullScreen();
+    else {
+        CentreOnScreen();
+        show();
+    }
     // Without a window manager nobody activates a new window until it is clicked.
     activateWindow();
     raise();
@@ -137,6 +174,11 @@ void TFormHostWidget::CloseWindow() {
 }
 
 void TFormHostWidget::ViewChanged() {
+    if (kWindowFillsThePage) {
+        // Nothing but the picture changes.
+        update();
+        return;
+    }
     if (form_.FullScreen() && !isFullScreen()) {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -166,6 +208,16 @@ QRectF TFormHostWidget::BoardRect() const {
 
 TPointF TFormHostWidget::ToBoard(QPointF windowPoint) const {
     return BoardPointAt(QSizeF(form_.ClientWidth(), form_.ClientHeight()), QSizeF(size()), windowPoint);
+}
+
+void TFormHostWidget::PageFocusChanged(bool focused) {
+    if (!focused) {
+        pageLeft_ = true;
+        return;
+    }
+    if (!pageLeft_) return;
+    pageLeft_ = false;
+    form_.Activate();
 }
 
 // The form's activation means the user came to the window: its first

@@ -22,6 +22,12 @@ public:
     void CloseWindow() override;
     void ViewChanged() override;
 
+    // The page showing this window lost or regained the browser's focus (in a
+    // web build, where Qt reports no activation for it): a return after a
+    // loss is the user coming back from another window, and activates the
+    // form as a desktop window's activation does.
+    void PageFocusChanged(bool focused);
+
     // Where the board stands in the window, and the reverse mapping of a click.
     QRectF BoardRect() const;
     TPointF ToBoard(QPointF windowPoint) const;
@@ -44,6 +50,8 @@ private:
     bool closing_ = false;
     // Whether the next activation is the user coming (back) to the window.
     bool returning_ = true;
+    // Whether the page lost the browser's focus since it last had it (web builds).
+    bool pageLeft_ = false;
 };
 
 // Where a board of `board` size stands, scaled uniformly and centred, in a window of `window` size.

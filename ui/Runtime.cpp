@@ -1,12 +1,13 @@
 #include "ui/Runtime.h"
 
+#include <QByteArray>
 #include <QLocale>
 #include <QString>
 #include <algorithm>
-#include <bit>
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <random>
 #include <string>
 
@@ -46,7 +47,10 @@ std::uint64_t MixBits(std::uint64_t x) {
 void Randomize() {
     TClock& clock = CurrentClock();
     const auto monotonic = static_cast<std::uint64_t>(clock.MonotonicUs());
-    const auto wall = std::bit_cast<std::uint64_t>(clock.WallNow());
+    const TDateTime wallNow = clock.WallNow();
+    std::uint64_t wall = 0;
+    static_assert(sizeof wall == sizeof wallNow);
+    std::memcpy(&wall, &wallNow, sizeof wall);
     RandSeed(MixBits(monotonic) ^ MixBits(wall + 0x9E3779B97F4A7C15ULL));
 }
 
@@ -111,12 +115,10 @@ struct TDecimalDigits {
 };
 
 TDecimalDigits ToDecimalDigits(double positive) {
-    // to_chars ignores the C locale, which the GUI library may have switched.
-    char buffer[40];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, positive, std::chars_format::scientific,
-                                   kSignificantDigits - 1)
-                         .ptr;
-    const std::string text(buffer, end);  // "d.dddddddddddddde+XX"
+    // Correctly rounded and blind to the C locale, which the GUI library may have switched (unlike printf);
+    // std::to_chars would do as well, but the browser build's C++ library lacks it for floating point.
+    const std::string text = QByteArray::number(positive, 'e', kSignificantDigits - 1).toStdString();
+    // "d.dddddddddddddde+XX"
     const std::size_t exponentMark = text.find('e');
     TDecimalDigits result;
     result.digits = text.substr(0, 1) + text.substr(2, exponentMark - 2);

@@ -1,7 +1,7 @@
 // Reads a screenshot of the lesson window and reports, as name=value lines for a shell to evaluate, what the
 // end-to-end tests look for: which step buttons are drawn, a fingerprint of the number row, how far the speed
-// slider's groove is filled, and how much navy text stands in each row of each arrangement block of the
-// panel.
+// slider's groove is filled, how much navy text stands in each row of each arrangement block of the panel,
+// and over the whole board how much is the title band's navy, navy of any kind, or black (blanked).
 //
 //   lesson_screen SCREENSHOT WINDOW_X WINDOW_Y
 #include <QImage>
@@ -17,6 +17,8 @@ constexpr int kPanelX = 12, kPanelY = 136, kBox = 44;
 constexpr int kNumberRowX = 20, kNumberRowY = 87, kNumberRowWidth = 193, kNumberRowHeight = 45;
 constexpr int kButtonY = 700, kButtonWidth = 161, kButtonHeight = 49;
 constexpr int kSliderX = 848, kSliderY = 88, kSliderHeight = 20;
+constexpr int kBoardWidth = 1024, kBoardHeight = 768;
+constexpr int kBandX = 1, kBandY = 1, kBandWidth = 896, kBandHeight = 48;
 
 class Screen {
 public:
@@ -56,6 +58,13 @@ bool NotWhite(QRgb p) {
 bool Navy(QRgb p) {
     return qBlue(p) >= 90 && qRed(p) <= 70 && qGreen(p) <= 70 && qBlue(p) > qRed(p) + 60;
 }
+bool Black(QRgb p) {
+    return qRed(p) < 24 && qGreen(p) < 24 && qBlue(p) < 24;
+}
+// The title band's plain navy, not text drawn in it.
+bool BandNavy(QRgb p) {
+    return qRed(p) < 24 && qGreen(p) < 24 && qBlue(p) >= 112 && qBlue(p) <= 144;
+}
 // The blue with which the style fills the slider's groove up to the handle.
 bool GrooveFill(QRgb p) {
     return qRed(p) < 100 && qGreen(p) > 120 && qBlue(p) > 180;
@@ -92,6 +101,10 @@ int main(int argc, char** argv) {
 
     // A filled stretch near the right end of the 100-pixel track means the handle stands at FAST.
     Report("slider_fill_right", screen.Count(kSliderX + 66, kSliderY, 16, kSliderHeight, GrooveFill));
+
+    Report("title_band", screen.Count(kBandX, kBandY, kBandWidth, kBandHeight, BandNavy));
+    Report("navy_pixels", screen.Count(0, 0, kBoardWidth, kBoardHeight, Navy));
+    Report("black_pixels", screen.Count(0, 0, kBoardWidth, kBoardHeight, Black));
 
     // Block i (1 … 6) stands at column 8 × ((i − 1) div 2), row 5 × ((i − 1) mod 2) of the grid; its rows are
     // the heading, the product, and the two lines of working.
