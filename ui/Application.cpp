@@ -4,13 +4,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QObject>
+#include <QTimer>
 #include <cstdlib>
 #include <string>
 
 #include "ui/CommandLine.h"
-#include <QObject>
-#include <QTimer>
-
 #include "ui/EndScreen_qt.h"
 #include "ui/Fonts.h"
 #include "ui/FormHost_qt.h"

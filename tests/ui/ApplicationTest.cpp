@@ -4,9 +4,9 @@
 // click on it creates them afresh.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QApplication>
 #include <QMouseEvent>
 #include <QTimer>
 #include <memory>
