@@ -36,7 +36,7 @@ constexpr double kRuleLineHeight = 2;
 constexpr int kJobsPerCopy = 6;
 
 constexpr TAlphaColor kAppearColour = 0xFFFF0000;
-constexpr TAlphaColor kGlowColour = 0xFFFFD700;
+constexpr TAlphaColor kGlowColour = TAlphaColors::Gold;
 constexpr TAlphaColor kFinalColour = 0xFF000000;
 
 // A place on the panel, (left, top) in pixels.

@@ -13,7 +13,7 @@ TNbrArray Animation_Job = [] {
     pending.reserve(maxAnimationJob);
     return pending;
 }();
-int BoxSize = 96;
+int BoxSize = kBoxSizeAtLoad;
 
 TJobArray<int> Animation_JobType;
 TJobArray<double> Animation_JobStart;

@@ -56,9 +56,10 @@ constexpr int Animation_JobType_isHideGlowEffect = 209;
 
 // The engine's state lives at module level beside its one engine object,
 // as the program was designed; the lesson and the builders share it.
-extern int Animation_JobCounter;  // the last job number handed out since Reset
-extern TNbrArray Animation_Job;   // pending job numbers, in recording order
-extern int BoxSize;               // the layout unit in pixels
+extern int Animation_JobCounter;    // the last job number handed out since Reset
+extern TNbrArray Animation_Job;     // pending job numbers, in recording order
+extern int BoxSize;                 // the layout unit in pixels
+constexpr int kBoxSizeAtLoad = 96;  // BoxSize before the lesson window first sets it
 
 extern TJobArray<int> Animation_JobType;
 extern TJobArray<double> Animation_JobStart;  // scaled seconds after Start

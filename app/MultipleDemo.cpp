@@ -2,11 +2,12 @@
 
 #include "animation/uf_AnimationEffect.h"
 #include "app/About.h"
+#include "app/LessonTimetable.h"
 #include "ui/Canvas.h"
 #include "ui/Runtime.h"
 
 TfMultipleDemo* fMultipleDemo = nullptr;
-double vvTimeScale = 0.75;
+double vvTimeScale = lesson::kTimeScaleAtTheStartingSpeed;
 
 TfMultipleDemo::TfMultipleDemo(TComponent* AOwner) : TForm(AOwner) {
     CreateLayout();
@@ -42,12 +43,13 @@ void TfMultipleDemo::paneCALPaint(TObject*, TCanvas& Canvas, const TRectF&) {
     Canvas.Stroke.Color = TAlphaColors::Skyblue;
     for (int i = 0; i <= W / s; ++i) {
         Canvas.Stroke.Color = TAlphaColors::Skyblue;
-        Canvas.Stroke.Thickness = i == 2 ? 0.6f : 0.4f;
+        Canvas.Stroke.Thickness =
+            i == lesson::kHeavyGridColumn ? lesson::kHeavyGridStroke : lesson::kGridStroke;
         Canvas.DrawLine({float(i * s), 0}, {float(i * s), panelHeight}, 1);
     }
     for (int i = 0; i <= H / s; ++i) {
         Canvas.Stroke.Color = TAlphaColors::Skyblue;
-        Canvas.Stroke.Thickness = 0.4f;
+        Canvas.Stroke.Thickness = lesson::kGridStroke;
         Canvas.DrawLine({0, float(i * s)}, {panelWidth, float(i * s)}, 1);
     }
     EndUpdate();

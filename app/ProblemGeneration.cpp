@@ -1,18 +1,19 @@
 // Drawing a problem: three different numbers from 2 to 9, accepted by the
 // difficulty level, and a clean panel and engine for the next step.
 #include "animation/uf_AnimationEffect.h"
+#include "app/LessonTimetable.h"
 #include "app/MultipleDemo.h"
 #include "ui/Runtime.h"
 
 void TfMultipleDemo::FormActivate(TObject*) {
-    BoxSize = 44;
+    BoxSize = lesson::kBoxSizeOnActivation;
     btnStep2->SetVisible(false);
     btnStep3->SetVisible(false);
     btnStep4->SetVisible(false);
     SeedNbr->SetVisible(false);
     // The speed the slider shows (0.75 at its starting position): a teacher
     // sets it once for a class, and a return to the window must not undo it.
-    vvTimeScale = 0.75;
+    vvTimeScale = lesson::kTimeScaleAtTheStartingSpeed;
     tbTimeScaleChange(tbTimeScale);
     btnStep1Click(btnStep1);
 }

@@ -1,6 +1,7 @@
 // "計算結果": under every product, the product of its first two factors
 // times the third, then the result; "出題" comes back as the last result enters.
 #include "animation/uf_AnimationEffect.h"
+#include "app/LessonTimetable.h"
 #include "app/MultipleDemo.h"
 #include "ui/Runtime.h"
 
@@ -16,13 +17,13 @@ UnicodeString ProductText(double a, double b) {
 void TfMultipleDemo::btnStep4Click(TObject*) {
     timStep1->SetEnabled(false);
     btnStep4->SetVisible(false);
-    const double nfSize = BoxSize * 3.0 / 4;
+    const double nfSize = BoxSize * lesson::kTextSizeOfBox;
     fAnimation->Reset(vvTimeScale);
     double jTime = fAnimation->JobSchedule_StartTime;
     auto place = [&](TPointF at, double start, const UnicodeString& text) {
-        fAnimation->Create_String_Animation(paneCAL, at.X, at.Y, start, 0.8, text, u"Ink Free", nfSize,
-                                            TAlphaColors::Navy, BoxSize, BoxSize, TTextAlign::Center,
-                                            TTextAlign::Center);
+        fAnimation->Create_String_Animation(paneCAL, at.X, at.Y, start, lesson::kEntranceSeconds, text,
+                                            u"Ink Free", nfSize, TAlphaColors::Navy, BoxSize, BoxSize,
+                                            TTextAlign::Center, TTextAlign::Center);
     };
     for (int i = 1; i <= 6; ++i) {
         const TPointF block = SelectArrangement(i);
@@ -31,8 +32,8 @@ void TfMultipleDemo::btnStep4Click(TObject*) {
             UnicodeString(u"=").append(ProductText(A, B)).append(u"x").append(IntToStr(C));
         place({block.X, block.Y + 2 * BoxSize}, jTime, SecondLineStr);
         const UnicodeString ThirdLineStr = UnicodeString(u"=").append(ProductText(A * double(B), C));
-        place({block.X, block.Y + 3 * BoxSize}, jTime + 3, ThirdLineStr);
-        jTime += 6.5;
+        place({block.X, block.Y + 3 * BoxSize}, jTime + lesson::kResultDelay, ThirdLineStr);
+        jTime += lesson::kWorkingStep;
     }
     fAnimation->Start();
     timStep1->SetInterval(int(Round(Animation_JobStart[Animation_JobCounter] * 1000)));

@@ -1,15 +1,14 @@
 // "排列方法": the six headings, then the six products, one every three
 // (scaled) seconds; "計算結果" comes back as the last product enters.
 #include "animation/uf_AnimationEffect.h"
+#include "app/LessonTimetable.h"
 #include "app/MultipleDemo.h"
 #include "ui/Runtime.h"
 
-namespace {
-constexpr double kEntranceSeconds = 0.8;
-}
+using namespace lesson;
 
 void TfMultipleDemo::btnStep2Click(TObject*) {
-    const double nfSize = BoxSize * 3.0 / 4;
+    const double nfSize = BoxSize * kTextSizeOfBox;
     fAnimation->Reset(vvTimeScale);
     const double jTime = fAnimation->JobSchedule_StartTime;
     AA = StrToInt(txtNbr1->Text());
@@ -33,16 +32,16 @@ void TfMultipleDemo::btnStep3Click(TObject* Sender) {
     timStep3->SetEnabled(false);
     timStep4->SetEnabled(false);
     btnStep2Click(Sender);
-    const double nfSize = BoxSize * 3.0 / 4;
+    const double nfSize = BoxSize * kTextSizeOfBox;
     double jTime = fAnimation->JobSchedule_StartTime;
     for (int i = 1; i <= 6; ++i) {
         const TPointF block = SelectArrangement(i);
         const UnicodeString FirstLineStr = IntToStr(A) + u"x" + IntToStr(B) + u"x" + IntToStr(C);
-        fAnimation->Create_String_Animation(paneCAL, block.X + BoxSize, block.Y + BoxSize, jTime + 2,
-                                            kEntranceSeconds, FirstLineStr, u"Ink Free", nfSize,
-                                            TAlphaColors::Navy, BoxSize, BoxSize, TTextAlign::Center,
-                                            TTextAlign::Center);
-        jTime += 3;
+        fAnimation->Create_String_Animation(paneCAL, block.X + BoxSize, block.Y + BoxSize,
+                                            jTime + kFirstProductDelay, kEntranceSeconds, FirstLineStr,
+                                            u"Ink Free", nfSize, TAlphaColors::Navy, BoxSize, BoxSize,
+                                            TTextAlign::Center, TTextAlign::Center);
+        jTime += kProductStep;
     }
     fAnimation->Start();
     timStep4->SetInterval(int(Round(Animation_JobStart[Animation_JobCounter] * 1000)));

@@ -39,7 +39,7 @@ void TAboutCard::Layout(const UnicodeString& text, int dpi) {
 }
 
 void TAboutCard::Paint(QPainter& painter, QSizeF board, const UnicodeString& text) {
-    const int dpi = painter.device() ? painter.device()->logicalDpiY() : 96;
+    const int dpi = LogicalDpiOf(painter);
     if (text != laidOutText_ || dpi != laidOutDpi_) Layout(text, dpi);
 
     painter.save();

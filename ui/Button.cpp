@@ -63,7 +63,7 @@ void TButton::Paint(QPainter& painter) {
     option.rect = QRect(0, 0, int(Width()), int(Height()));
     option.state = QStyle::State_Enabled | (down_ ? QStyle::State_Sunken : QStyle::State_Raised);
     option.text = ToQString(text_);
-    const int dpi = painter.device() ? painter.device()->logicalDpiY() : 96;
+    const int dpi = LogicalDpiOf(painter);
     const QFont font = MakeFont(font_.Family, font_.Size, dpi);
     option.fontMetrics = QFontMetrics(font, painter.device());
     option.palette = QApplication::palette();

@@ -19,7 +19,7 @@ public:
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
 
-    TAlphaColor GlowColor = 0xFFFFD700;
+    TAlphaColor GlowColor = TAlphaColors::Gold;
     float Opacity = 0.9f;
     float Softness = 0.4f;
 

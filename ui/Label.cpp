@@ -101,7 +101,7 @@ void TLabel::Paint(QPainter& painter) {
     if (text_.empty()) return;
     const float size = EffectiveFontSize();
     if (!(size > 0) || !std::isfinite(size)) return;
-    const int dpi = painter.device() ? painter.device()->logicalDpiY() : 96;
+    const int dpi = LogicalDpiOf(painter);
     TextLayoutCache& cache = *layout_;
     if (!cache.valid || cache.dpi != dpi) {
         cache.font = MakeFont(EffectiveFamily(), size, dpi);

@@ -27,7 +27,7 @@ void TListBox::Paint(QPainter& painter) {
     painter.fillRect(box, Qt::white);
     painter.setPen(QColor(0xAD, 0xAD, 0xAD));
     painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
-    const int dpi = painter.device() ? painter.device()->logicalDpiY() : 96;
+    const int dpi = LogicalDpiOf(painter);
     painter.setFont(MakeFont(DefaultUiFamily(), 12, dpi));
     painter.setPen(Qt::black);
     constexpr double kRowHeight = 19;

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "ui/Font_qt.h"
 #include "ui/Form.h"
 #include "ui/Render_qt.h"
 #include "ui/SaveFile_qt.h"
@@ -11,8 +12,8 @@
 QImage RenderForm(TForm& form) {
     QImage image(int(form.ClientWidth()), int(form.ClientHeight()), QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(1);
-    image.setDotsPerMeterX(3780);  // 96 dpi, the resolution sizes are given in
-    image.setDotsPerMeterY(3780);
+    image.setDotsPerMeterX(kDesignDotsPerMeter);
+    image.setDotsPerMeterY(kDesignDotsPerMeter);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

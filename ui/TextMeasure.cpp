@@ -10,8 +10,8 @@ namespace {
 const QImage& MeasuringSurface() {
     static const QImage surface = [] {
         QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
-        image.setDotsPerMeterX(3780);
-        image.setDotsPerMeterY(3780);
+        image.setDotsPerMeterX(kDesignDotsPerMeter);
+        image.setDotsPerMeterY(kDesignDotsPerMeter);
         return image;
     }();
     return surface;
@@ -20,6 +20,6 @@ const QImage& MeasuringSurface() {
 
 float TBitmapCanvas::TextWidth(const UnicodeString& text) const {
     if (!(Font.Size > 0)) return 0;
-    const QFontMetricsF metrics(MakeFont(Font.Family, Font.Size, 96), &MeasuringSurface());
+    const QFontMetricsF metrics(MakeFont(Font.Family, Font.Size, kDesignDpi), &MeasuringSurface());
     return float(metrics.horizontalAdvance(ToQString(text)));
 }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "animation/uf_AnimationEffect.h"
+#include "app/LessonTimetable.h"
 #include "app/MultipleDemo.h"
 #include "ui/Application.h"
 #include "ui/Dialogs.h"
@@ -13,10 +14,10 @@ TLessonSession::TLessonSession() {
     Scheduler().SetClock(&clock_);
     SetShowMessageHandler([this](const UnicodeString& text) { messages_.push_back(text); });
     // The engine's load-time values, as at program start.
-    BoxSize = 96;
+    BoxSize = kBoxSizeAtLoad;
     Animation_JobCounter = 0;
     Animation_Job.clear();
-    vvTimeScale = 0.75;
+    vvTimeScale = lesson::kTimeScaleAtTheStartingSpeed;
     application_ = std::make_unique<TApplication>(argc_, argv_);
     application_->Initialize();
     application_->CreateForm(fMultipleDemo);
