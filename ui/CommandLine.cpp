@@ -43,7 +43,7 @@ std::string HelpText(const TProgramInfo& program) {
            program.keys + "\n";
 }
 
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID) && !defined(Q_OS_WASM)
 bool EnvironmentHas(const char* variable) {
     const char* value = std::getenv(variable);
     return value && *value;
