@@ -19,6 +19,7 @@
 #include "ui/ListBox.h"
 #include "ui/Panel.h"
 #include "ui/Rectangle.h"
+#include "ui/Text_qt.h"
 #include "ui/TrackBar.h"
 
 namespace {
@@ -61,7 +62,7 @@ private:
                            stroke.Visible ? QPen(ToQColor(stroke.Color), stroke.Thickness) : QPen(Qt::NoPen));
         }
         if (auto* panel = dynamic_cast<TPanel*>(&control))
-            return BoxItem(control, panel->FaceColor, QPen(ToQColor(panel->BorderColor), 1));
+            return BoxItem(control, panel->Look().face, QPen(ToQColor(panel->Look().border), 1));
         if (dynamic_cast<TListBox*>(&control))
             return BoxItem(control, TAlphaColors::White, QPen(QColor(0xAD, 0xAD, 0xAD), 1));
         return new QGraphicsRectItem();  // draws nothing, carries the children

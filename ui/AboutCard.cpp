@@ -4,6 +4,7 @@
 
 #include "ui/AboutCard_qt.h"
 #include "ui/Font_qt.h"
+#include "ui/Text_qt.h"
 
 namespace {
 

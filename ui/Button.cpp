@@ -6,6 +6,7 @@
 #include <QStyleOptionButton>
 
 #include "ui/Font_qt.h"
+#include "ui/Text_qt.h"
 
 void TButton::SetText(const UnicodeString& text) {
     if (text == text_) return;

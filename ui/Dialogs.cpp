@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "ui/Color_qt.h"
+#include "ui/Text_qt.h"
 
 namespace {
 std::function<void(const UnicodeString&)>& Handler() {

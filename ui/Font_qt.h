@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "ui/Color_qt.h"
+#include "ui/Text_qt.h"
 
 // The resolution every size of the layouts and the engine is given in.
 constexpr int kDesignDpi = 96;

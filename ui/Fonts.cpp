@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include "ui/Color_qt.h"
+#include "ui/Text_qt.h"
 
 namespace {
 

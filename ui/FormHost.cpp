@@ -14,6 +14,7 @@
 #include "ui/ActiveWindow_qt.h"
 #include "ui/Color_qt.h"
 #include "ui/FormHost_qt.h"
+#include "ui/Text_qt.h"
 
 #ifdef Q_OS_WASM
 #include <emscripten/html5.h>

@@ -7,6 +7,7 @@
 
 #include "ui/Color_qt.h"
 #include "ui/PixelGrid_qt.h"
+#include "ui/Text_qt.h"
 
 namespace {
 // A box larger than any screen is drawn directly rather than kept.

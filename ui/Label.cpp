@@ -6,6 +6,7 @@
 
 #include "ui/Font_qt.h"
 #include "ui/Fonts.h"
+#include "ui/Text_qt.h"
 
 // The text laid out once and reused until text, font or dpi change.
 struct TLabel::TextLayoutCache {

@@ -5,6 +5,7 @@
 #include "ui/Color_qt.h"
 #include "ui/Font_qt.h"
 #include "ui/Fonts.h"
+#include "ui/Text_qt.h"
 
 void TStringList::Clear() {
     items_.clear();

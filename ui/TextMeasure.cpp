@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include "ui/Font_qt.h"
+#include "ui/Text_qt.h"
 
 namespace {
 // A 96-dpi surface, the resolution the program's pixel sizes are given in.

@@ -70,7 +70,7 @@ TEST_F(AboutTextTest, TheEmbeddedKaiSubsetAloneCanDrawIt) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QRawFont kai(file.readAll(), 22);
     QString uncovered;
-    for (char32_t ch : QString::fromStdU16String(LessonAboutText()).toUcs4())
+    for (char32_t ch : ToQString(LessonAboutText()).toUcs4())
         if (ch != '\n' && !kai.supportsCharacter(ch)) uncovered += QString::fromUcs4(&ch, 1);
     EXPECT_TRUE(uncovered.isEmpty()) << "add to tools/make_font_subsets.sh and run it: "
                                      << uncovered.toStdString();

@@ -11,10 +11,11 @@
 #include "app/MultipleDemo.h"
 #include "tools/scene/LessonSession.h"
 #include "ui/Runtime.h"
+#include "ui/Text_qt.h"
 
 // UTF-8 for test messages.
 inline std::string Utf8(const UnicodeString& text) {
-    return QString::fromStdU16String(text).toStdString();
+    return Utf16ToUtf8(text);
 }
 
 class LessonTest : public ::testing::Test {

@@ -23,6 +23,7 @@
 #include "ui/Panel.h"
 #include "ui/Render_qt.h"
 #include "ui/TextMeasure.h"
+#include "ui/Text_qt.h"
 #include "ui/TrackBar.h"
 
 namespace {
@@ -215,9 +216,9 @@ TEST_F(ControlsTest, ImageShowsThePictureLoadedLastEvenAtTheSameSize) {
         picture.fill(color);
         const QString path = folder.filePath(name);
         EXPECT_TRUE(picture.save(path, "PNG"));
-        return path.toStdU16String();
+        return FromQString(path);
     };
-    const std::u16string red = writePicture("red.png", Qt::red), green = writePicture("green.png", Qt::green);
+    const UnicodeString red = writePicture("red.png", Qt::red), green = writePicture("green.png", Qt::green);
     panel->SetVisible(false);
     auto* image = new TImage(form.get());
     image->SetParent(form.get());

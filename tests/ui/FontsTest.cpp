@@ -17,12 +17,10 @@
 #include <vector>
 
 #include "ui/Fonts.h"
+#include "ui/Text_qt.h"
 
 namespace {
 
-QString Q(const UnicodeString& text) {
-    return QString::fromStdU16String(text);
-}
 std::string Utf8(const QString& text) {
     return text.toStdString();
 }
@@ -55,7 +53,7 @@ const UnicodeString kUiCaptions[] = {u"SLOW", u"FAST", u"淺", u"深", u"Not suf
 
 QStringList Texts(const std::vector<UnicodeString>& texts) {
     QStringList list;
-    for (const UnicodeString& text : texts) list << Q(text);
+    for (const UnicodeString& text : texts) list << ToQString(text);
     return list;
 }
 
@@ -83,7 +81,7 @@ QString UncoveredCharacters(const QFont& font, const std::vector<UnicodeString>&
     const QFontMetrics metrics(font);
     QString uncovered;
     for (const UnicodeString& text : texts)
-        for (char32_t c : Q(text).toUcs4())
+        for (char32_t c : ToQString(text).toUcs4())
             if (!metrics.inFontUcs4(c)) uncovered += QString::fromUcs4(&c, 1);
     return uncovered;
 }
@@ -131,9 +129,10 @@ private:
 
 TEST_F(FontsTest, EveryCaptionIsHeldByTheFaceThatAnswersForItsFamily) {
     for (const CaptionSet& set : LessonCaptionSets()) {
-        const QFont font(Q(set.family));
+        const QFont font(ToQString(set.family));
         EXPECT_EQ(Utf8(UncoveredCharacters(font, set.texts)), "")
-            << Utf8(Q(set.family)) << " answered by " << Utf8(Q(FamilyAnsweringFor(set.family)));
+            << Utf8(ToQString(set.family)) << " answered by "
+            << Utf8(ToQString(FamilyAnsweringFor(set.family)));
     }
 }
 
@@ -142,8 +141,8 @@ TEST_F(FontsTest, EveryTextIsDrawnWithoutMissingGlyphsIncludingStyleFamilyTexts)
     sets.push_back({DefaultUiFamily(), {std::begin(kUiCaptions), std::end(kUiCaptions)}});
     for (const CaptionSet& set : sets)
         for (const UnicodeString& text : set.texts)
-            EXPECT_EQ(MissingGlyphs(Q(text), QFont(Q(set.family))), 0)
-                << Utf8(Q(text)) << " in " << Utf8(Q(set.family));
+            EXPECT_EQ(MissingGlyphs(ToQString(text), QFont(ToQString(set.family))), 0)
+                << Utf8(ToQString(text)) << " in " << Utf8(ToQString(set.family));
 }
 
 TEST_F(FontsTest, EmbeddedSubsetsAloneCoverTheirCaptionsAndAscii) {
@@ -159,14 +158,14 @@ TEST_F(FontsTest, EmbeddedSubsetsAloneCoverTheirCaptionsAndAscii) {
     for (const Case& c : cases) {
         const QRawFont subset = EmbeddedSubset(c.resourcePath);
         ASSERT_TRUE(subset.isValid()) << Utf8(c.resourcePath) << " is missing from the resources";
-        EXPECT_EQ(subset.familyName(), Q(c.family));
+        EXPECT_EQ(subset.familyName(), ToQString(c.family));
         const QStringList texts = Texts(c.texts) << PrintableAscii();
         QString uncovered;
         for (const QString& text : texts)
             for (char32_t ch : text.toUcs4())
                 if (!subset.supportsCharacter(ch)) uncovered += QString::fromUcs4(&ch, 1);
-        EXPECT_EQ(Utf8(uncovered), "") << Utf8(Q(c.family));
-        EXPECT_EQ(Utf8(Q(FamilyAnsweringFor(c.family))), Utf8(Q(c.family)))
+        EXPECT_EQ(Utf8(uncovered), "") << Utf8(ToQString(c.family));
+        EXPECT_EQ(Utf8(ToQString(FamilyAnsweringFor(c.family))), Utf8(ToQString(c.family)))
             << "the subset answers to its own name";
     }
 }
@@ -183,26 +182,28 @@ TEST_F(FontsTest, AnInstalledStandInAnswersBeforeTheEmbeddedSubset) {
         {u"Ink Free", "Comic Neue", u"Tarnwick Hand"},
     };
     for (const Case& c : cases) {
-        if (QFontDatabase::hasFamily(Q(c.asked))) continue;  // the real font is there and answers itself
+        if (QFontDatabase::hasFamily(ToQString(c.asked)))
+            continue;  // the real font is there and answers itself
         const UnicodeString expected =
-            QFontDatabase::hasFamily(c.installedStandIn) ? c.installedStandIn.toStdU16String() : c.subset;
-        EXPECT_EQ(Utf8(Q(FamilyAnsweringFor(c.asked))), Utf8(Q(expected))) << Utf8(Q(c.asked));
+            QFontDatabase::hasFamily(c.installedStandIn) ? FromQString(c.installedStandIn) : c.subset;
+        EXPECT_EQ(Utf8(ToQString(FamilyAnsweringFor(c.asked))), Utf8(ToQString(expected)))
+            << Utf8(ToQString(c.asked));
     }
 }
 
 TEST_F(FontsTest, KaiAndHandNamesAnswerWithFacesOtherThanTheUiFamily) {
     const UnicodeString ui = DefaultUiFamily();
     const UnicodeString kai = FamilyAnsweringFor(u"DFKai-SB");
-    EXPECT_NE(Utf8(Q(kai)), Utf8(Q(ui)));
-    EXPECT_EQ(Utf8(Q(FamilyAnsweringFor(u"標楷體"))), Utf8(Q(kai)));
-    EXPECT_NE(Utf8(Q(FamilyAnsweringFor(kHandName))), Utf8(Q(ui)));
-    EXPECT_NE(Utf8(Q(FamilyAnsweringFor(kHandName))), Utf8(Q(kai)));
+    EXPECT_NE(Utf8(ToQString(kai)), Utf8(ToQString(ui)));
+    EXPECT_EQ(Utf8(ToQString(FamilyAnsweringFor(u"標楷體"))), Utf8(ToQString(kai)));
+    EXPECT_NE(Utf8(ToQString(FamilyAnsweringFor(kHandName))), Utf8(ToQString(ui)));
+    EXPECT_NE(Utf8(ToQString(FamilyAnsweringFor(kHandName))), Utf8(ToQString(kai)));
 }
 
 TEST_F(FontsTest, UiFamilyIsAnInstalledFaceThatAnswersForItself) {
     const UnicodeString ui = DefaultUiFamily();
-    EXPECT_TRUE(QFontDatabase::hasFamily(Q(ui))) << Utf8(Q(ui));
-    EXPECT_EQ(Utf8(Q(FamilyAnsweringFor(ui))), Utf8(Q(ui)));
+    EXPECT_TRUE(QFontDatabase::hasFamily(ToQString(ui))) << Utf8(ToQString(ui));
+    EXPECT_EQ(Utf8(ToQString(FamilyAnsweringFor(ui))), Utf8(ToQString(ui)));
 }
 
 // Application font ids count up from 0 and stay taken, so a second registration would show as a second id.

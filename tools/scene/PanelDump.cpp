@@ -4,12 +4,12 @@
 
 #include "tools/scene/ComponentClass.h"
 #include "tools/scene/JsonValues.h"
-#include "tools/scene/TextEncoding.h"
 #include "ui/FloatAnimation.h"
 #include "ui/GlowEffect.h"
 #include "ui/Label.h"
 #include "ui/Panel.h"
 #include "ui/Rectangle.h"
+#include "ui/Text_qt.h"
 
 namespace {
 
@@ -28,8 +28,8 @@ void AddPlacement(QJsonObject& json, const TControl* control) {
 
 // What is drawn, after the style has had its say.
 void AddText(QJsonObject& json, const TLabel* label) {
-    json["text"] = label ? Utf16ToQString(label->Text()) : QString();
-    json["fontFamily"] = label ? QJsonValue(Utf16ToQString(label->EffectiveFamily())) : QJsonValue();
+    json["text"] = label ? ToQString(label->Text()) : QString();
+    json["fontFamily"] = label ? QJsonValue(ToQString(label->EffectiveFamily())) : QJsonValue();
     json["fontSize"] = label ? FloatJson(label->EffectiveFontSize()) : QJsonValue();
     json["fontColor"] = label ? QJsonValue(ColorJson(label->EffectiveFontColor())) : QJsonValue();
     json["horzAlign"] = label ? QJsonValue(AlignmentJson(label->HorzAlign())) : QJsonValue();

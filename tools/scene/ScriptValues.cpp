@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "tools/scene/ScriptError.h"
-#include "tools/scene/TextEncoding.h"
+#include "ui/Text_qt.h"
 
 namespace {
 

@@ -8,23 +8,22 @@
 #include "tools/scene/ComponentClass.h"
 #include "tools/scene/LessonSession.h"
 #include "tools/scene/PanelDump.h"
-#include "tools/scene/TextEncoding.h"
 #include "ui/SaveFile_qt.h"
+#include "ui/Text_qt.h"
 
 namespace {
 
 QJsonArray ItemsJson(const TStringList& items) {
     QJsonArray json;
-    for (int i = 0; i < items.Count(); ++i) json.append(Utf16ToQString(items[i]));
+    for (int i = 0; i < items.Count(); ++i) json.append(ToQString(items[i]));
     return json;
 }
 
 QJsonObject ControlJson(const TComponent& component) {
     QJsonObject json{{"class", ClassNameOf(component)}};
     if (auto* control = dynamic_cast<const TControl*>(&component)) json["visible"] = control->Visible();
-    if (auto* label = dynamic_cast<const TLabel*>(&component)) json["text"] = Utf16ToQString(label->Text());
-    if (auto* button = dynamic_cast<const TButton*>(&component))
-        json["text"] = Utf16ToQString(button->Text());
+    if (auto* label = dynamic_cast<const TLabel*>(&component)) json["text"] = ToQString(label->Text());
+    if (auto* button = dynamic_cast<const TButton*>(&component)) json["text"] = ToQString(button->Text());
     if (auto* trackBar = dynamic_cast<const TTrackBar*>(&component))
         json["value"] = double(trackBar->Value());
     if (auto* listBox = dynamic_cast<const TListBox*>(&component)) json["items"] = ItemsJson(listBox->Items);
@@ -64,7 +63,7 @@ QJsonObject EngineJson(const TfAnimation& engine) {
 
 QJsonArray MessagesJson(const std::vector<UnicodeString>& messages) {
     QJsonArray json;
-    for (const UnicodeString& message : messages) json.append(Utf16ToQString(message));
+    for (const UnicodeString& message : messages) json.append(ToQString(message));
     return json;
 }
 
