@@ -23,7 +23,6 @@ TLabel* CreateHiddenLabel(TControl* parent, const TLabelPlace& place, const Unic
     label->SetFontFamily(look.fontName);
     label->SetFontSize(float(look.fontSize * 4 / 5));
     label->SetFontColor(look.fontColor);
-    label->AutoSize = false;
     label->SetSize(float(place.width), float(place.height));
     label->SetHorzAlign(look.horzAlign);
     label->SetVertAlign(look.vertAlign);

@@ -39,7 +39,6 @@ void TfMultipleDemo::paneCALPaint(TObject*, TCanvas& Canvas, const TRectF&) {
     if (s <= 0) return;
     const float panelWidth = paneCAL->Width(), panelHeight = paneCAL->Height();
     const int W = int(Round(panelWidth)), H = int(Round(panelHeight));
-    BeginUpdate();
     Canvas.Stroke.Color = TAlphaColors::Skyblue;
     for (int i = 0; i <= W / s; ++i) {
         Canvas.Stroke.Color = TAlphaColors::Skyblue;
@@ -52,7 +51,6 @@ void TfMultipleDemo::paneCALPaint(TObject*, TCanvas& Canvas, const TRectF&) {
         Canvas.Stroke.Thickness = lesson::kGridStroke;
         Canvas.DrawLine({0, float(i * s)}, {panelWidth, float(i * s)}, 1);
     }
-    EndUpdate();
 }
 
 void TfMultipleDemo::tbTimeScaleChange(TObject*) {

@@ -16,12 +16,10 @@ T* Place(TForm* form, TFmxObject* parent, const char* name) {
     return component;
 }
 
-TRectangle* MakeRectangle(TForm* form, TFmxObject* parent, const char* name, TRectF box, TAlphaColor fill,
-                          TAlignLayout align) {
+TRectangle* MakeRectangle(TForm* form, TFmxObject* parent, const char* name, TRectF box, TAlphaColor fill) {
     auto* rectangle = Place<TRectangle>(form, parent, name);
     rectangle->SetBounds(box.Left, box.Top, box.Width(), box.Height());
     rectangle->SetFillColor(fill);  // and the default outline, black and 1 px wide
-    rectangle->Align = align;
     return rectangle;
 }
 
@@ -52,7 +50,6 @@ TLabel* MakeCentredLabel(TForm* form, TFmxObject* parent, const char* name, TRec
                          const UnicodeString& text, const UnicodeString& family, float size,
                          TAlphaColor colour) {
     TLabel* label = MakeLabel(form, parent, name, box, text, kOwnFamilySizeColour, family, size, colour);
-    label->AutoSize = true;
     label->SetHorzAlign(TTextAlign::Center);
     return label;
 }
@@ -69,7 +66,6 @@ TTrackBar* MakeTrackBar(TForm* form, const char* name, float x, float y, float m
     trackBar->SetBounds(x, y, 100, 20);
     trackBar->SetRange(min, max);
     trackBar->SetValue(value);
-    trackBar->CanParentFocus = true;
     return trackBar;
 }
 
@@ -83,11 +79,9 @@ void TfMultipleDemo::CreateLayout() {
     Name = "fMultipleDemo";
     Caption = u"Velmora\u3000聯乘示範教材";
     BorderStyle = TFmxFormBorderStyle::None;
-    Position = TFormPosition::MainFormCenter;
     SetClientSize(1024, 768);
 
-    Rectangle1 = MakeRectangle(this, this, "Rectangle1", Box(1, 49, 1022, 718), TAlphaColors::White,
-                               TAlignLayout::Client);
+    Rectangle1 = MakeRectangle(this, this, "Rectangle1", Box(1, 49, 1022, 718), TAlphaColors::White);
     btnStep1 = MakeButton(this, this, "btnStep1", Box(512, 700, 161, 49), u"出題");
     txtNbr1 = MakeCentredLabel(this, this, "txtNbr1", Box(20, 87, 33, 45), u"5", u"Ink Free", 36,
                                TAlphaColors::Navy);
@@ -103,13 +97,10 @@ void TfMultipleDemo::CreateLayout() {
 
     SeedNbr = Place<TListBox>(this, this, "SeedNbr");
     SeedNbr->SetBounds(352, 664, 145, 57);
-    SeedNbr->DisableFocusEffect = true;
 
     paneCAL = Place<TPanel>(this, this, "paneCAL");
     paneCAL->SetBounds(12, 136, 997, 465);
     paneCAL->StyleLookup = "paneCALStyle1";
-    paneCAL->FaceColor = TAlphaColors::White;
-    paneCAL->BorderColor = 0xFFCCCCCC;
     paneCAL->HitTest = false;
 
     timStep1 = MakeTimer(this, paneCAL, "timStep1");
@@ -117,29 +108,25 @@ void TfMultipleDemo::CreateLayout() {
     StyleBook1 = new TStyleBook(this);
     StyleBook1->Name = "StyleBook1";
     StyleBook1->Platform = "Windows 10 Desktop";
+    // The drawing panel's white face with a thin grey border, on which the grid is drawn.
+    StyleBook1->AddStyle("paneCALStyle1", {TAlphaColors::White, 0xFFCCCCCC});
+    StyleBook = StyleBook1;
     btnStep4 = MakeButton(this, this, "btnStep4", Box(848, 700, 161, 49), u"計算結果");
     timStep4 = MakeTimer(this, this, "timStep4");
 
-    Rectangle2 = MakeRectangle(this, this, "Rectangle2", Box(0, 1, 1, 766), TAlphaColors::Navy,
-                               TAlignLayout::MostLeft);
-    Rectangle3 = MakeRectangle(this, this, "Rectangle3", Box(0, 767, 1024, 1), TAlphaColors::Navy,
-                               TAlignLayout::MostBottom);
-    Rectangle4 = MakeRectangle(this, this, "Rectangle4", Box(0, 0, 1024, 1), TAlphaColors::Navy,
-                               TAlignLayout::MostTop);
-    Rectangle5 = MakeRectangle(this, this, "Rectangle5", Box(1023, 1, 1, 766), TAlphaColors::Navy,
-                               TAlignLayout::MostRight);
+    Rectangle2 = MakeRectangle(this, this, "Rectangle2", Box(0, 1, 1, 766), TAlphaColors::Navy);
+    Rectangle3 = MakeRectangle(this, this, "Rectangle3", Box(0, 767, 1024, 1), TAlphaColors::Navy);
+    Rectangle4 = MakeRectangle(this, this, "Rectangle4", Box(0, 0, 1024, 1), TAlphaColors::Navy);
+    Rectangle5 = MakeRectangle(this, this, "Rectangle5", Box(1023, 1, 1, 766), TAlphaColors::Navy);
 
     Panel1 = Place<TPanel>(this, this, "Panel1");
     Panel1->SetBounds(1, 1, 1022, 48);
-    Panel1->Align = TAlignLayout::Top;
     Panel1->StyleLookup = "pushpanel";
-    Rectangle6 = MakeRectangle(this, Panel1, "Rectangle6", Box(0, 0, 896, 48), TAlphaColors::Navy,
-                               TAlignLayout::Client);
+    Rectangle6 = MakeRectangle(this, Panel1, "Rectangle6", Box(0, 0, 896, 48), TAlphaColors::Navy);
     Rectangle6->SetStrokeVisible(false);
     Label2 = MakeCentredLabel(this, Panel1, "Label2", Box(-64, 0, 733, 44),
                               u"Velmora\u3000乘法結合性質示範教材", u"DFKai-SB", 36, TAlphaColors::Lime);
     Button1 = MakeButton(this, Panel1, "Button1", Box(896, 0, 126, 48), u"離開");
-    Button1->Align = TAlignLayout::Right;
 
     timStep3 = MakeTimer(this, this, "timStep3");
 

@@ -20,8 +20,6 @@ public:
     // Strokes a line in Stroke's colour and thickness.
     void DrawLine(TPointF from, TPointF to, float AOpacity);
 
-    QPainter& Painter() { return painter_; }
-
 private:
     QPainter& painter_;
 };

@@ -11,20 +11,6 @@
 class QPainter;
 class TForm;
 
-enum class TAlignLayout {
-    None,
-    Top,
-    Bottom,
-    Left,
-    Right,
-    MostTop,
-    MostBottom,
-    MostLeft,
-    MostRight,
-    Client,
-    Center
-};
-
 class TControl : public TFmxObject {
 public:
     explicit TControl(TComponent* AOwner) : TFmxObject(AOwner) {}
@@ -49,8 +35,6 @@ public:
     float RotationAngle() const { return rotationDeg_; }
     void SetRotationAngle(float degrees);
 
-    // Recorded for the layout's sake; positions are given as they end up.
-    TAlignLayout Align = TAlignLayout::None;
     // Whether clicks may land on this control.
     bool HitTest = true;
 

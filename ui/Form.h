@@ -7,9 +7,9 @@
 #include "ui/Control.h"
 
 class TAboutCard;
+class TStyleBook;
 
 enum class TFmxFormBorderStyle { None, Single, Sizeable };
-enum class TFormPosition { Designed, MainFormCenter, ScreenCenter };
 
 // What shows a form on screen. Implemented below the ui layer's surface.
 class TFormHost {
@@ -48,8 +48,9 @@ public:
 
     UnicodeString Caption;
     TFmxFormBorderStyle BorderStyle = TFmxFormBorderStyle::Sizeable;
-    TFormPosition Position = TFormPosition::Designed;
     TAlphaColor Fill = TAlphaColors::White;
+    // Where the window's controls look up the styles they name.
+    TWeak<TStyleBook> StyleBook;
 
     float ClientWidth() const { return Width(); }
     float ClientHeight() const { return Height(); }
@@ -91,12 +92,6 @@ public:
     void Close();
     bool Closed() const { return closed_; }
 
-    // Paired around batches of drawing; nothing visible depends on them.
-    void BeginUpdate() { ++updateDepth_; }
-    void EndUpdate() {
-        if (updateDepth_ > 0) --updateDepth_;
-    }
-
     void SetHost(TFormHost* host) { host_ = host; }
     TFormHost* Host() const { return host_; }
 
@@ -118,5 +113,4 @@ private:
     bool aboutShown_ = false;
     std::unique_ptr<TAboutCard> aboutCard_;
     bool needsRepaint_ = true;
-    int updateDepth_ = 0;
 };

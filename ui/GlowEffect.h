@@ -28,6 +28,8 @@ public:
 
 private:
     struct HaloCache;
+    // Renders the halo of a face `width` × `height` into the cache.
+    void RenderHalo(TControl& control, int width, int height, float softness);
     bool enabled_ = true;
     std::unique_ptr<HaloCache> cache_;
 };

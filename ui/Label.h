@@ -46,9 +46,6 @@ public:
     void SetHorzAlign(TTextAlign align);
     void SetVertAlign(TTextAlign align);
 
-    // Kept as given; the layout sizes its labels itself.
-    bool AutoSize = false;
-
     // What is actually drawn, after the style has had its say.
     UnicodeString EffectiveFamily() const;
     float EffectiveFontSize() const;

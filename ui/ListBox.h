@@ -25,7 +25,6 @@ public:
     explicit TListBox(TComponent* AOwner) : TControl(AOwner), Items(*this) {}
 
     TStringList Items;
-    bool DisableFocusEffect = false;
 
 protected:
     void Paint(QPainter& painter) override;

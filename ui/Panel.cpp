@@ -5,6 +5,7 @@
 
 #include "ui/Canvas.h"
 #include "ui/Color_qt.h"
+#include "ui/Form.h"
 #include "ui/PixelGrid_qt.h"
 
 namespace {
@@ -25,11 +26,19 @@ bool FillBorder(QPainter& painter, const QRectF& box, const QColor& colour) {
 
 }  // namespace
 
+TPanelLook TPanel::Look() {
+    const TForm* form = StyleLookup.empty() ? nullptr : ParentForm();
+    const TStyleBook* book = form ? form->StyleBook.get() : nullptr;
+    if (const TPanelLook* styled = book ? book->FindStyle(StyleLookup) : nullptr) return *styled;
+    return {FaceColor, BorderColor};
+}
+
 void TPanel::Paint(QPainter& painter) {
     const QRectF box(0, 0, Width(), Height());
-    painter.fillRect(box, ToQColor(FaceColor));
-    if (FillBorder(painter, box, ToQColor(BorderColor))) return;
-    painter.setPen(QPen(ToQColor(BorderColor), 1));
+    const TPanelLook look = Look();
+    painter.fillRect(box, ToQColor(look.face));
+    if (FillBorder(painter, box, ToQColor(look.border))) return;
+    painter.setPen(QPen(ToQColor(look.border), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/Control.h"
+#include "ui/StyleBook.h"
 
 class TCanvas;
 
@@ -14,10 +15,13 @@ class TPanel : public TControl {
 public:
     explicit TPanel(TComponent* AOwner) : TControl(AOwner) {}
 
-    // The look the panel takes: its face and border colours.
-    std::string StyleLookup;
+    // The panel's own face and border colours ...
     TAlphaColor FaceColor = 0xFFF0F0F0;
     TAlphaColor BorderColor = 0xFFADADAD;
+    // ... unless this names a look in its window's style book.
+    std::string StyleLookup;
+    // The look the panel is drawn with.
+    TPanelLook Look();
 
     TOnPaintEvent OnPaint;
 

@@ -15,7 +15,6 @@ public:
     // Clamped to [Min, Max]; NaN is ignored.
     void SetValue(float value);
 
-    bool CanParentFocus = false;
     TNotifyEvent OnChange;
 
     void MouseDown(TPointF local) override;
