@@ -65,10 +65,17 @@ constexpr TMainFormClose kPlatformMainFormClose =
 #endif
 }  // namespace
 
-TApplication::TApplication(int& argc, char** argv)
+TScheduler* ApplicationScheduler() {
+    return Application ? &Application->Scheduler() : nullptr;
+}
+
+TApplication::TApplication(int& argc, char** argv) : TApplication(argc, argv, SystemClock()) {}
+
+TApplication::TApplication(int& argc, char** argv, TClock& clock)
     : TComponent(nullptr),
       argc_(argc),
       argv_(argv),
+      scheduler_(std::make_unique<TScheduler>(clock)),
       mainFormClose_(kPlatformMainFormClose),
       platform_(std::make_unique<Platform>()) {
     Application = this;
@@ -125,7 +132,7 @@ void TApplication::CreateRegisteredForms() {
 int TApplication::Run() {
     CreateRegisteredForms();
     if (!mainForm_) return 0;
-    platform_->driver = std::make_unique<TSchedulerDriver>(Scheduler());
+    platform_->driver = std::make_unique<TSchedulerDriver>(*scheduler_);
     ShowMainForm();
     if (terminated_) return 0;
     // The end screen shows once the lesson's window has closed; that must not end the loop.

@@ -9,7 +9,9 @@
 
 #include "ui/Component.h"
 
+class TClock;
 class TForm;
+class TScheduler;
 
 // What closing the main window does.
 enum class TMainFormClose {
@@ -23,8 +25,14 @@ enum class TMainFormClose {
 
 class TApplication : public TComponent {
 public:
+    // Time comes from `clock` (the machine's own unless given; tests and the
+    // scene tool give a virtual one), which must outlive the application.
     TApplication(int& argc, char** argv);
+    TApplication(int& argc, char** argv, TClock& clock);
     ~TApplication() override;
+
+    // Drives every timer and animation of the application.
+    TScheduler& Scheduler() { return *scheduler_; }
 
     // Names the program to the desktop before Initialize: its name and version, and the id of its
     // desktop entry, by which a Wayland task bar finds its icon.
@@ -71,6 +79,8 @@ private:
 
     int& argc_;
     char** argv_;
+    // Outlives the windows: their timers and animations leave it as they go.
+    std::unique_ptr<TScheduler> scheduler_;
     std::vector<Registration> registrations_;
     std::size_t createdForms_ = 0;
     TForm* mainForm_ = nullptr;

@@ -6,6 +6,8 @@
 
 #include "ui/Types.h"
 
+class TScheduler;
+
 class TClock {
 public:
     virtual ~TClock() = default;
@@ -22,6 +24,9 @@ public:
     TDateTime WallNow() override;
 };
 
+// The machine's clocks, for an application that is given no other.
+TClock& SystemClock();
+
 // A clock that moves only when told to. Its wall reading follows the monotonic
 // one from a fixed date, plus any jumps (a user changing the computer's clock).
 class TVirtualClock final : public TClock {
@@ -34,9 +39,12 @@ public:
     std::int64_t MonotonicUs() override { return nowUs_; }
     TDateTime WallNow() override;
 
-    // Moves the monotonic reading (and the wall reading with it). Only the
-    // scheduler calls this, so that due events run in order as time passes.
-    void SetMonotonicUs(std::int64_t us) { nowUs_ = us; }
+    // Moves time forward by `us`, running on the way every event of
+    // `scheduler` (the one made with this clock) when it falls due, in
+    // deadline order, as the real loop would. A step back, or past a quarter
+    // of the clock's range (so that every deadline armed on the way stays
+    // representable), is not taken: it returns false.
+    bool AdvanceBy(TScheduler& scheduler, std::int64_t us);
     // Shifts the wall reading only, forward or back.
     void JumpWallMs(std::int64_t deltaMs) { wallJumpMs_ += deltaMs; }
 
@@ -46,5 +54,7 @@ private:
     std::int64_t wallJumpMs_ = 0;
 };
 
-// The clock of the running application (see TScheduler).
+// The clock of the running application, which the runtime's Now, Randomize
+// and TStopwatch read: the application is the framework's one global object,
+// and the clock is its own. The system's clocks before it exists.
 TClock& CurrentClock();

@@ -27,7 +27,6 @@ public:
     // TWeak holds so that nothing can reach a freed component.
     const std::shared_ptr<TComponent*>& LifeToken() const { return lifeToken_; }
 
-protected:
     // Frees owned components from the last to the first. Derived destructors
     // call it first, so that owned objects go while their owner is still whole.
     void DestroyComponents();

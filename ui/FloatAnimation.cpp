@@ -11,7 +11,8 @@ constexpr float kShortestDuration = 0.001f;
 }  // namespace
 
 TFloatAnimation::~TFloatAnimation() {
-    if (running_) Scheduler().AnimationStopped(this);
+    if (TScheduler* scheduler = ApplicationScheduler(); running_ && scheduler)
+        scheduler->AnimationStopped(this);
 }
 
 void TFloatAnimation::SetEnabled(bool enabled) {
@@ -41,15 +42,18 @@ void TFloatAnimation::Start() {
     }
     if (StartFromCurrent) StartValue = property_.Get(*target);
     property_.Set(*target, StartValue);
+    // Without an application nothing would ever advance it.
+    TScheduler* scheduler = ApplicationScheduler();
+    if (!scheduler) return;
     running_ = true;
-    startedUs_ = Scheduler().NowUs();
-    Scheduler().AnimationStarted(this);
+    startedUs_ = scheduler->NowUs();
+    scheduler->AnimationStarted(this);
 }
 
 void TFloatAnimation::Stop() {
     if (!running_) return;
     running_ = false;
-    Scheduler().AnimationStopped(this);
+    if (TScheduler* scheduler = ApplicationScheduler()) scheduler->AnimationStopped(this);
 }
 
 bool TFloatAnimation::Advance(std::int64_t nowUs) {

@@ -2,40 +2,17 @@
 
 #include <algorithm>
 #include <cassert>
-#include <limits>
 
 #include "ui/FloatAnimation.h"
 #include "ui/Timer.h"
 
-namespace {
-TRealClock& RealClock() {
-    static TRealClock clock;
-    return clock;
-}
-}  // namespace
-
-TScheduler& Scheduler() {
-    static TScheduler scheduler;
-    return scheduler;
-}
-
-TClock& CurrentClock() {
-    return Scheduler().Clock();
-}
-
-TScheduler::TScheduler() : clock_(&RealClock()) {}
-
-void TScheduler::SetClock(TClock* clock) {
-    clock_ = clock ? clock : &RealClock();
-}
-
 void TScheduler::Arm(TTimer* timer, std::int64_t deadlineUs) {
-    const std::uint64_t sequence = nextSequence_++;
+    const TDueKey due = KeyAt(deadlineUs);
     auto it = std::find_if(timers_.begin(), timers_.end(), [&](const auto& e) { return e.timer == timer; });
     if (it != timers_.end())
-        *it = {timer, deadlineUs, sequence};
+        it->due = due;
     else
-        timers_.push_back({timer, deadlineUs, sequence});
+        timers_.push_back({timer, due});
     Wake();
 }
 
@@ -51,9 +28,8 @@ void TScheduler::Disarm(TTimer* timer) {
 void TScheduler::AnimationStarted(TFloatAnimation* animation) {
     assert(std::find(animations_.begin(), animations_.end(), animation) == animations_.end());
     animations_.push_back(animation);
-    if (!animationDeadlineUs_) {
-        animationDeadlineUs_ = NowUs() + kAnimationFrameUs;
-        animationSequence_ = nextSequence_++;
+    if (!animationDue_) {
+        animationDue_ = KeyAt(NowUs() + kAnimationFrameUs);
         Wake();
     }
 }
@@ -62,36 +38,18 @@ void TScheduler::AnimationStopped(TFloatAnimation* animation) {
     auto it = std::find(animations_.begin(), animations_.end(), animation);
     if (it != animations_.end()) animations_.erase(it);
     // Also from inside a handler: a tick that nothing would use must not wake the program.
-    if (animations_.empty() && animationDeadlineUs_) {
-        animationDeadlineUs_.reset();
+    if (animations_.empty() && animationDue_) {
+        animationDue_.reset();
         Wake();
     }
 }
 
 std::optional<std::int64_t> TScheduler::NextDeadlineUs() const {
-    std::optional<std::int64_t> next = animationDeadlineUs_;
+    std::optional<std::int64_t> next;
+    if (animationDue_) next = animationDue_->deadlineUs;
     for (const auto& entry : timers_)
-        if (!next || entry.deadlineUs < *next) next = entry.deadlineUs;
+        if (!next || entry.due.deadlineUs < *next) next = entry.due.deadlineUs;
     return next;
-}
-
-void TScheduler::RunDue() {
-    RunDueAt(NowUs());
-}
-
-void TScheduler::AdvanceBy(std::int64_t us) {
-    auto* clock = dynamic_cast<TVirtualClock*>(clock_);
-    assert(clock && "only a virtual clock can be advanced");
-    // A step past a quarter of the clock's range is refused, so that the
-    // target and every deadline armed on the way stay representable.
-    constexpr std::int64_t kFarthestUs = std::numeric_limits<std::int64_t>::max() / 4;
-    if (!clock || us < 0 || us > kFarthestUs - clock->MonotonicUs()) return;
-    const std::int64_t target = clock->MonotonicUs() + us;
-    for (auto next = NextDeadlineUs(); next && *next <= target; next = NextDeadlineUs()) {
-        clock->SetMonotonicUs(std::max(clock->MonotonicUs(), *next));
-        RunDueAt(clock->MonotonicUs());
-    }
-    clock->SetMonotonicUs(target);
 }
 
 // Picks the earliest due event each round, so that a handler may enable,
@@ -100,20 +58,12 @@ void TScheduler::RunDueAt(std::int64_t nowUs) {
     running_ = true;
     for (;;) {
         std::optional<std::size_t> timerIndex;
-        for (std::size_t i = 0; i < timers_.size(); ++i) {
-            const auto& e = timers_[i];
-            if (e.deadlineUs > nowUs) continue;
-            if (!timerIndex || e.deadlineUs < timers_[*timerIndex].deadlineUs ||
-                (e.deadlineUs == timers_[*timerIndex].deadlineUs &&
-                 e.sequence < timers_[*timerIndex].sequence))
+        for (std::size_t i = 0; i < timers_.size(); ++i)
+            if (timers_[i].due.deadlineUs <= nowUs &&
+                (!timerIndex || timers_[i].due < timers_[*timerIndex].due))
                 timerIndex = i;
-        }
-        const bool animationDue = animationDeadlineUs_ && *animationDeadlineUs_ <= nowUs;
-        const bool animationFirst =
-            animationDue && (!timerIndex || *animationDeadlineUs_ < timers_[*timerIndex].deadlineUs ||
-                             (*animationDeadlineUs_ == timers_[*timerIndex].deadlineUs &&
-                              animationSequence_ < timers_[*timerIndex].sequence));
-        if (animationFirst)
+        const bool animationDue = animationDue_ && animationDue_->deadlineUs <= nowUs;
+        if (animationDue && (!timerIndex || *animationDue_ < timers_[*timerIndex].due))
             TickAnimations(nowUs);
         else if (timerIndex)
             FireTimer(*timerIndex, nowUs);
@@ -125,14 +75,13 @@ void TScheduler::RunDueAt(std::int64_t nowUs) {
 }
 
 void TScheduler::FireTimer(std::size_t index, std::int64_t nowUs) {
-    TimerEntry& entry = timers_[index];
+    TTimerEntry& entry = timers_[index];
     TTimer* timer = entry.timer;
     const std::int64_t intervalUs = std::int64_t(timer->Interval()) * 1000;
     // A late wake-up skips the missed ticks rather than firing a burst.
-    std::int64_t next = entry.deadlineUs + intervalUs;
+    std::int64_t next = entry.due.deadlineUs + intervalUs;
     if (next <= nowUs) next = nowUs + intervalUs;
-    entry.deadlineUs = next;
-    entry.sequence = nextSequence_++;
+    entry.due = KeyAt(next);
     timer->Fire();  // may disarm, re-arm or free any timer
 }
 
@@ -144,13 +93,12 @@ void TScheduler::TickAnimations(std::int64_t nowUs) {
     }
     animations_.resize(kept);
     if (animations_.empty()) {
-        animationDeadlineUs_.reset();
+        animationDue_.reset();
         return;
     }
-    std::int64_t next = *animationDeadlineUs_ + kAnimationFrameUs;
+    std::int64_t next = animationDue_->deadlineUs + kAnimationFrameUs;
     if (next <= nowUs) next = nowUs + kAnimationFrameUs;
-    animationDeadlineUs_ = next;
-    animationSequence_ = nextSequence_++;
+    animationDue_ = KeyAt(next);
 }
 
 void TScheduler::Wake() {

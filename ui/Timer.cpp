@@ -3,7 +3,7 @@
 #include "ui/Scheduler.h"
 
 TTimer::~TTimer() {
-    Scheduler().Disarm(this);
+    if (TScheduler* scheduler = ApplicationScheduler()) scheduler->Disarm(this);
 }
 
 void TTimer::SetEnabled(bool enabled) {
@@ -19,11 +19,12 @@ void TTimer::SetInterval(int intervalMs) {
 }
 
 void TTimer::Rearm() {
-    TScheduler& scheduler = Scheduler();
+    TScheduler* scheduler = ApplicationScheduler();
+    if (!scheduler) return;
     if (enabled_ && intervalMs_ > 0)
-        scheduler.Arm(this, scheduler.NowUs() + std::int64_t(intervalMs_) * 1000);
+        scheduler->Arm(this, scheduler->NowUs() + std::int64_t(intervalMs_) * 1000);
     else
-        scheduler.Disarm(this);
+        scheduler->Disarm(this);
 }
 
 void TTimer::Fire() {

@@ -191,10 +191,11 @@ TEST_F(HostileArgumentsTest, HostileNumbersInAnyRoleRecordTheUsualJobsAndPlayOut
             EXPECT_EQ(Animation_Job.empty(), !startNeverDue)
                 << "only a start that is never due stays pending";
             EXPECT_EQ(engine().timStepByStep->Enabled(), startNeverDue);
-            EXPECT_EQ(Scheduler().RunningAnimationCount() > 0, durationNeverOver)
+            EXPECT_EQ(session->Scheduler().RunningAnimationCount() > 0, durationNeverOver)
                 << "only an endless duration keeps an animation running";
             Fresh();
-            EXPECT_EQ(Scheduler().RunningAnimationCount(), 0u) << "clearing the panel ends every animation";
+            EXPECT_EQ(session->Scheduler().RunningAnimationCount(), 0u)
+                << "clearing the panel ends every animation";
         }
 }
 
@@ -332,7 +333,7 @@ TEST_F(HostileArgumentsTest, ControlsFreedBeforeTheirJobsRunArePassedOver) {
 
     PlayAndPaint();
     EXPECT_TRUE(Animation_Job.empty());
-    EXPECT_EQ(Scheduler().RunningAnimationCount(), 0u);
+    EXPECT_EQ(session->Scheduler().RunningAnimationCount(), 0u);
     EXPECT_EQ(panel()->ComponentCount(), 0);
     EXPECT_TRUE(TableWhole());
 }

@@ -68,7 +68,7 @@ protected:
 
     TLiveCount Count() {
         return {OwnedComponentCount(*Application), OwnedComponentCount(*lesson().paneCAL),
-                Scheduler().RunningAnimationCount(), Scheduler().ArmedTimerCount()};
+                session.Scheduler().RunningAnimationCount(), session.Scheduler().ArmedTimerCount()};
     }
 
     // Virtual time runs in small steps until the condition holds.
@@ -79,7 +79,7 @@ protected:
 
     bool EngineIdle() {
         return Animation_Job.empty() && !session.Engine().timStepByStep->Enabled() &&
-               Scheduler().RunningAnimationCount() == 0;
+               session.Scheduler().RunningAnimationCount() == 0;
     }
 
     // From a drawn problem to the end of the working, then painted. Each

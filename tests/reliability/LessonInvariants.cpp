@@ -126,8 +126,8 @@ TFault FreshProblemFault(const TfMultipleDemo& lesson, const TfAnimation& engine
     if (Animation_JobCounter != 0 || !Animation_Job.empty() || engine.timStepByStep->Enabled())
         return Text("the engine is not idle: counter ", Animation_JobCounter, ", ", Animation_Job.size(),
                     " pending");
-    if (Scheduler().RunningAnimationCount() != 0)
-        return Text(Scheduler().RunningAnimationCount(), " animations still run");
+    if (const std::size_t running = ApplicationScheduler()->RunningAnimationCount(); running != 0)
+        return Text(running, " animations still run");
     for (std::size_t i = 0; i < earlier.size(); ++i)
         if (earlier[i])
             return Text("object ", i, " of ", earlier.size(), " of the earlier presentations lives on");

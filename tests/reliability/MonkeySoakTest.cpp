@@ -18,6 +18,7 @@
 #include "app/MultipleDemo.h"
 #include "tests/reliability/LessonInvariants.h"
 #include "tools/scene/LessonSession.h"
+#include "ui/Application.h"
 #include "ui/Runtime.h"
 #include "ui/Scheduler.h"
 
@@ -233,9 +234,12 @@ private:
     // The window has closed: the program's objects go, and with them every
     // timer and animation the scheduler knew of.
     TFault EndProgram() {
+        // The windows go first, as at exit; the scheduler must then know of nothing of theirs.
+        const TScheduler& scheduler = session_->Scheduler();
+        Application->DestroyComponents();
+        const bool outlived = scheduler.ArmedTimerCount() != 0 || scheduler.RunningAnimationCount() != 0;
         session_.reset();
-        if (Scheduler().ArmedTimerCount() != 0 || Scheduler().RunningAnimationCount() != 0)
-            return "timers or animations outlive the program";
+        if (outlived) return "timers or animations outlive the program";
         return std::nullopt;
     }
 

@@ -90,7 +90,7 @@ TEST_F(ComponentOwnershipTest, FreeingAControlRemovesItFromItsParentAndFreesItsA
         animation->Duration = 1;
         animation->SetEnabled(true);
     }
-    ASSERT_EQ(Scheduler().RunningAnimationCount(), 2u);
+    ASSERT_EQ(scheduler().RunningAnimationCount(), 2u);
     const TWeak<TFloatAnimation> ownRef(ownAnimation), formsRef(formsAnimation);
     const TWeak<TGlowEffect> glowRef(glow);
     const int formComponentsBefore = form->ComponentCount();
@@ -102,8 +102,8 @@ TEST_F(ComponentOwnershipTest, FreeingAControlRemovesItFromItsParentAndFreesItsA
     EXPECT_FALSE(formsRef);
     EXPECT_FALSE(glowRef);
     EXPECT_EQ(form->ComponentCount(), formComponentsBefore - 2);  // the label and the form's animation
-    EXPECT_EQ(Scheduler().RunningAnimationCount(), 0u);
-    EXPECT_FALSE(Scheduler().NextDeadlineUs());
+    EXPECT_EQ(scheduler().RunningAnimationCount(), 0u);
+    EXPECT_FALSE(scheduler().NextDeadlineUs());
     WaitMs(2000);  // nothing left to tick
 }
 
@@ -145,7 +145,7 @@ TEST_F(ComponentOwnershipTest, TimerThatFreesItselfInItsOwnHandlerRunsToTheEndOf
 
     EXPECT_EQ(log, (std::vector<std::string>{"before", "after"}));
     EXPECT_FALSE(ref);
-    EXPECT_EQ(Scheduler().ArmedTimerCount(), 0u);
+    EXPECT_EQ(scheduler().ArmedTimerCount(), 0u);
 }
 
 TEST_F(ComponentOwnershipTest, ButtonThatFreesItselfInOnClickRunsToTheEndOfTheHandler) {

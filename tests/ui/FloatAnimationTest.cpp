@@ -102,7 +102,7 @@ TEST_F(FloatAnimationTest, EmptyOrUnresolvedPathDoesNothing) {
         const LabelState before = StateOf(*label);
         TFloatAnimation* animation = Animate(path, 7, 9, 0.2f);
         animation->SetEnabled(true);
-        EXPECT_EQ(Scheduler().RunningAnimationCount(), 0u);
+        EXPECT_EQ(scheduler().RunningAnimationCount(), 0u);
         WaitMs(500);
         EXPECT_EQ(StateOf(*label), before);
         EXPECT_TRUE(animation->Enabled());
@@ -186,7 +186,7 @@ TEST_F(FloatAnimationTest, DurationBelowAMillisecondOrNotANumberShowsTheStopValu
         EXPECT_EQ(label->Opacity(), 0.75f);
         EXPECT_TRUE(fade->Enabled());
         EXPECT_FALSE(fade->Running());
-        EXPECT_FALSE(Scheduler().NextDeadlineUs());
+        EXPECT_FALSE(scheduler().NextDeadlineUs());
         fade->Free();
     }
 }
@@ -224,7 +224,7 @@ TEST_F(FloatAnimationTest, DisablingMidwayLeavesThePropertyWhereItWas) {
 
     EXPECT_NEAR(label->Position().Y, 100, 0.01);
     EXPECT_FALSE(move->Running());
-    EXPECT_FALSE(Scheduler().NextDeadlineUs());
+    EXPECT_FALSE(scheduler().NextDeadlineUs());
 }
 
 TEST_F(FloatAnimationTest, FreedAnimationIsNoLongerAdvanced) {
@@ -247,12 +247,12 @@ TEST_F(FloatAnimationTest, AnimationClockStopsWhenTheLastAnimationEnds) {
     Animate("Position.X", 0, 1, 0.5f)->SetEnabled(true);
 
     WaitMs(300);
-    EXPECT_EQ(Scheduler().RunningAnimationCount(), 1u);
-    EXPECT_TRUE(Scheduler().NextDeadlineUs());
+    EXPECT_EQ(scheduler().RunningAnimationCount(), 1u);
+    EXPECT_TRUE(scheduler().NextDeadlineUs());
 
     WaitMs(300);
-    EXPECT_EQ(Scheduler().RunningAnimationCount(), 0u);
-    EXPECT_FALSE(Scheduler().NextDeadlineUs());
+    EXPECT_EQ(scheduler().RunningAnimationCount(), 0u);
+    EXPECT_FALSE(scheduler().NextDeadlineUs());
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/Application.h"
 #include "ui/Clock.h"
 #include "ui/Runtime.h"
 #include "ui/Scheduler.h"
@@ -260,8 +261,10 @@ TEST_F(RuntimeTest, NowReadsTheApplicationsWallClockToTheMillisecond) {
     };
     for (const Case& c : cases) {
         TVirtualClock clock;
-        Scheduler().SetClock(&clock);
-        clock.SetMonotonicUs(c.monotonicUs);
+        int argc = 1;
+        char* argv[] = {const_cast<char*>("tests"), nullptr};
+        TApplication application(argc, argv, clock);
+        clock.AdvanceBy(application.Scheduler(), c.monotonicUs);
         clock.JumpWallMs(c.wallJumpMs);
         const TDateTime expected = TVirtualClock::kDefaultWallOrigin + c.expectedMsAfterOrigin / 86'400'000.0;
         EXPECT_DOUBLE_EQ(Now(), expected) << "monotonic " << c.monotonicUs << " us, jump " << c.wallJumpMs;
@@ -270,13 +273,15 @@ TEST_F(RuntimeTest, NowReadsTheApplicationsWallClockToTheMillisecond) {
 
 TEST_F(RuntimeTest, RandomizeSeedsFromTheClockReading) {
     TVirtualClock clock;
-    Scheduler().SetClock(&clock);
-    clock.SetMonotonicUs(5'000'000);
+    int argc = 1;
+    char* argv[] = {const_cast<char*>("tests"), nullptr};
+    TApplication application(argc, argv, clock);
+    clock.AdvanceBy(application.Scheduler(), 5'000'000);
     Randomize();
     const std::vector<int> first = Draws(100, 1000);
     Randomize();
     EXPECT_EQ(Draws(100, 1000), first);
-    clock.SetMonotonicUs(5'000'001);
+    clock.AdvanceBy(application.Scheduler(), 1);
     Randomize();
     EXPECT_NE(Draws(100, 1000), first);
 }

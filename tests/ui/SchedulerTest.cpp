@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <limits>
 #include <memory>
 
 #include "tests/support/VirtualTime.h"
@@ -40,18 +41,18 @@ protected:
 };
 
 TEST_F(SchedulerTest, NothingWaitsWhenNoTimerRunsAndNoAnimationMoves) {
-    EXPECT_FALSE(Scheduler().NextDeadlineUs());
+    EXPECT_FALSE(scheduler().NextDeadlineUs());
 
     timer->SetEnabled(true);
-    EXPECT_EQ(Scheduler().NextDeadlineUs(), NowUs() + 100'000);
+    EXPECT_EQ(scheduler().NextDeadlineUs(), NowUs() + 100'000);
     timer->SetEnabled(false);
-    EXPECT_FALSE(Scheduler().NextDeadlineUs());
+    EXPECT_FALSE(scheduler().NextDeadlineUs());
 
     fade->SetEnabled(true);
-    EXPECT_EQ(Scheduler().NextDeadlineUs(), NowUs() + TScheduler::kAnimationFrameUs);
+    EXPECT_EQ(scheduler().NextDeadlineUs(), NowUs() + TScheduler::kAnimationFrameUs);
     WaitMs(600);
-    EXPECT_FALSE(Scheduler().NextDeadlineUs());
-    EXPECT_EQ(Scheduler().RunningAnimationCount(), 0u);
+    EXPECT_FALSE(scheduler().NextDeadlineUs());
+    EXPECT_EQ(scheduler().RunningAnimationCount(), 0u);
 }
 
 TEST_F(SchedulerTest, AnimationClockTicksAtTheDisplayRateWhileAnAnimationRuns) {
@@ -59,7 +60,7 @@ TEST_F(SchedulerTest, AnimationClockTicksAtTheDisplayRateWhileAnAnimationRuns) {
     const std::int64_t startUs = NowUs();
 
     for (int frame = 1; frame <= 5; ++frame) {
-        EXPECT_EQ(Scheduler().NextDeadlineUs(), startUs + frame * TScheduler::kAnimationFrameUs);
+        EXPECT_EQ(scheduler().NextDeadlineUs(), startUs + frame * TScheduler::kAnimationFrameUs);
         WaitUs(TScheduler::kAnimationFrameUs);
     }
 }
@@ -75,7 +76,7 @@ TEST_F(SchedulerTest, HandlerThatStopsTheLastAnimationAndItsOwnTimerLeavesNothin
     WaitMs(100);
 
     EXPECT_FALSE(fade->Running());
-    EXPECT_FALSE(Scheduler().NextDeadlineUs());
+    EXPECT_FALSE(scheduler().NextDeadlineUs());
 }
 
 TEST_F(SchedulerTest, HandlerThatFreesARunningAnimationLeavesNothingToWaitFor) {
@@ -88,8 +89,8 @@ TEST_F(SchedulerTest, HandlerThatFreesARunningAnimationLeavesNothingToWaitFor) {
 
     WaitMs(100);
 
-    EXPECT_EQ(Scheduler().RunningAnimationCount(), 0u);
-    EXPECT_FALSE(Scheduler().NextDeadlineUs());
+    EXPECT_EQ(scheduler().RunningAnimationCount(), 0u);
+    EXPECT_FALSE(scheduler().NextDeadlineUs());
     WaitMs(1000);
 }
 
@@ -107,6 +108,24 @@ TEST_F(SchedulerTest, AnimationStartedByATimerHandlerRunsOnTheHandlersMoment) {
     WaitUs(15 * TScheduler::kAnimationFrameUs);  // frames count from the tick, not from zero
 
     EXPECT_NEAR(label->Opacity(), 15.0 * TScheduler::kAnimationFrameUs / 500'000, 1e-4);
+}
+
+}  // namespace
+
+namespace {
+
+// However long a script waits, time stays a defined number: a step back, or
+// one that would carry the clock past its range, is not taken.
+TEST_F(SchedulerTest, TheVirtualClockTakesNoStepBackOrPastItsRange) {
+    timer->SetEnabled(true);
+    const std::int64_t before = NowUs();
+    for (const std::int64_t us : {std::int64_t(-1), std::numeric_limits<std::int64_t>::max(),
+                                  std::numeric_limits<std::int64_t>::max() / 4 + 1}) {
+        EXPECT_FALSE(clock.AdvanceBy(scheduler(), us)) << us;
+        EXPECT_EQ(NowUs(), before);
+    }
+    EXPECT_TRUE(clock.AdvanceBy(scheduler(), 1'000'000'000'000)) << "eleven and a half days";
+    EXPECT_EQ(scheduler().NextDeadlineUs(), NowUs() + 100'000) << "the timer kept its step";
 }
 
 }  // namespace

@@ -100,7 +100,7 @@ TEST_F(TimerTest, OneShotTimerOf12750MsWhoseHandlerDisablesItRunsOnce12_75Second
 
     EXPECT_EQ(ticksMs, (std::vector<std::int64_t>{12750}));
     EXPECT_TRUE(timer->OnTimer);
-    EXPECT_FALSE(Scheduler().NextDeadlineUs());
+    EXPECT_FALSE(scheduler().NextDeadlineUs());
 }
 
 TEST_F(TimerTest, IntervalZeroOrBelowNeverFires) {
@@ -116,7 +116,7 @@ TEST_F(TimerTest, IntervalZeroOrBelowNeverFires) {
         WaitMs(10'000);
 
         EXPECT_TRUE(ticksMs.empty());
-        EXPECT_FALSE(Scheduler().NextDeadlineUs());
+        EXPECT_FALSE(scheduler().NextDeadlineUs());
         switchedOnAtZero->Free();
         setToZeroWhileRunning->Free();
     }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <cstdlib>
+#include <limits>
 
 #include "animation/uf_AnimationEffect.h"
 #include "app/LessonTimetable.h"
@@ -11,14 +12,13 @@
 #include "ui/Scheduler.h"
 
 TLessonSession::TLessonSession() {
-    Scheduler().SetClock(&clock_);
     SetShowMessageHandler([this](const UnicodeString& text) { messages_.push_back(text); });
     // The engine's load-time values, as at program start.
     BoxSize = kBoxSizeAtLoad;
     Animation_JobCounter = 0;
     Animation_Job.clear();
     vvTimeScale = lesson::kTimeScaleAtTheStartingSpeed;
-    application_ = std::make_unique<TApplication>(argc_, argv_);
+    application_ = std::make_unique<TApplication>(argc_, argv_, clock_);
     application_->Initialize();
     application_->CreateForm(fMultipleDemo);
     application_->CreateForm(fAnimation);
@@ -30,11 +30,13 @@ TLessonSession::~TLessonSession() {
     fMultipleDemo = nullptr;
     fAnimation = nullptr;
     SetShowMessageHandler(nullptr);
-    Scheduler().SetClock(nullptr);
 }
 
 TfMultipleDemo& TLessonSession::Lesson() {
     return *fMultipleDemo;
+}
+TScheduler& TLessonSession::Scheduler() {
+    return application_->Scheduler();
 }
 TfAnimation& TLessonSession::Engine() {
     return *fAnimation;
@@ -47,7 +49,8 @@ void TLessonSession::Wait(double seconds) {
 }
 
 void TLessonSession::WaitMs(std::int64_t ms) {
-    if (ms > 0) Scheduler().AdvanceBy(ms * 1000);
+    constexpr std::int64_t kLongestMs = std::numeric_limits<std::int64_t>::max() / 1000;
+    if (ms > 0 && ms <= kLongestMs) clock_.AdvanceBy(application_->Scheduler(), ms * 1000);
 }
 
 double TLessonSession::Seconds() {

@@ -16,6 +16,7 @@ class QApplication;
 class TApplication;
 class TfMultipleDemo;
 class TfAnimation;
+class TScheduler;
 
 class TLessonSession {
 public:
@@ -28,6 +29,8 @@ public:
     TfMultipleDemo& Lesson();
     TfAnimation& Engine();
     TVirtualClock& Clock() { return clock_; }
+    // The program's scheduler, which the virtual clock drives.
+    TScheduler& Scheduler();
 
     // Moves virtual time, running timers, the dispatcher and the animation
     // clock exactly as the real loop would. Steps below 0 or beyond a century
