@@ -1,7 +1,7 @@
 #include "tools/scene/LessonSession.h"
 
 #include <QApplication>
-#include <cstdlib>
+#include <QtGlobal>
 
 #include "animation/uf_AnimationEffect.h"
 #include "app/MultipleDemo.h"
@@ -53,7 +53,7 @@ double TLessonSession::Seconds() {
 
 void EnsureHeadlessPlatform(int& argc, char** argv) {
     if (QCoreApplication::instance()) return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     // Lives until the process ends: tearing Qt down in the exit handlers,
     // after its thread storage is gone, would crash on the way out.
     static QApplication* application = new QApplication(argc, argv);

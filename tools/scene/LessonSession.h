@@ -48,5 +48,6 @@ private:
 };
 
 // Creates the QApplication on the offscreen platform, with the lesson's fonts,
-// unless one exists. Call first thing in a tool's main.
+// unless one exists. Call first thing in a tool's main: Qt takes its own
+// options (`-platform NAME` picks another platform) out of argc and argv.
 void EnsureHeadlessPlatform(int& argc, char** argv);
