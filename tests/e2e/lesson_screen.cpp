@@ -1,6 +1,7 @@
 // Reads a screenshot of the lesson window and reports, as name=value lines for a shell to evaluate, what the
-// end-to-end test looks for: which step buttons are drawn, how far the speed slider's groove is filled, and
-// how much navy text stands in each row of each arrangement block of the drawing panel.
+// end-to-end test looks for: how much of the title is drawn, which step buttons are drawn, how far the speed
+// slider's groove is filled, and how much navy text stands in each row of each arrangement block of the
+// drawing panel.
 //
 //   lesson_screen SCREENSHOT WINDOW_X WINDOW_Y
 #include <QImage>
@@ -15,6 +16,7 @@ namespace {
 constexpr int kPanelX = 12, kPanelY = 136, kBox = 44;
 constexpr int kButtonY = 700, kButtonWidth = 161, kButtonHeight = 49;
 constexpr int kSliderX = 848, kSliderY = 88, kSliderHeight = 20;
+constexpr int kTitleBandX = 1, kTitleBandY = 1, kTitleBandWidth = 896, kTitleBandHeight = 48;
 
 class Screen {
 public:
@@ -42,6 +44,10 @@ bool NotWhite(QRgb p) {
 // The solid core of navy text; anti-aliased edges and the sky-blue grid do not count.
 bool Navy(QRgb p) {
     return qBlue(p) >= 90 && qRed(p) <= 70 && qGreen(p) <= 70 && qBlue(p) > qRed(p) + 60;
+}
+// The title's green on the navy band.
+bool Lime(QRgb p) {
+    return qGreen(p) >= 200 && qRed(p) <= 100 && qBlue(p) <= 100;
 }
 // The blue with which the style fills the slider's groove up to the handle.
 bool GrooveFill(QRgb p) {
@@ -72,6 +78,8 @@ int main(int argc, char** argv) {
     } buttons[] = {{"problem_button", 512}, {"arrange_button", 680}, {"result_button", 848}};
     for (const auto& button : buttons)
         Report(button.name, screen.Count(button.x, kButtonY, kButtonWidth, kButtonHeight, NotWhite));
+
+    Report("title_lime", screen.Count(kTitleBandX, kTitleBandY, kTitleBandWidth, kTitleBandHeight, Lime));
 
     // A filled stretch near the right end of the 100-pixel track means the handle stands at FAST.
     Report("slider_fill_right", screen.Count(kSliderX + 66, kSliderY, 16, kSliderHeight, GrooveFill));
