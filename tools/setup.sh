@@ -3,6 +3,8 @@
 #
 #   bash tools/setup.sh lesson   install what is missing, build, open the lesson window
 #   bash tools/setup.sh test     install what is missing, build normally and with sanitizers, run all tests
+#   bash tools/setup.sh windows  install what is missing, cross-build for 64-bit Windows, test it under Wine,
+#                                and leave a ZIP and an installer in build-windows/ (tools/windows/build.sh)
 #
 # Safe to run again: apt is skipped when every package is there, and the builds are incremental.
 set -euo pipefail
@@ -19,7 +21,7 @@ repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$repo_root"
 
 usage() {
-    echo "usage: bash tools/setup.sh lesson|test" >&2
+    echo "usage: bash tools/setup.sh lesson|test|windows" >&2
     exit 2
 }
 
@@ -123,6 +125,12 @@ main() {
     test)
         install_packages
         test_all
+        ;;
+    windows)
+        install_packages
+        # The Windows build is compared with these two of the Linux build.
+        build build --target tarnwick-scene --target tarnwick_lesson_screen
+        bash tools/windows/build.sh build
         ;;
     *) usage ;;
     esac
