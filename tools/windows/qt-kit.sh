@@ -58,9 +58,9 @@ unpack_archive() {
 given_kit() {
     local given="$TARNWICK_QT_WINDOWS_KIT" kit
     if [[ -f "$given" ]]; then
-        kit="$(unpack_archive "$given")"
+        kit="$(unpack_archive "$(realpath "$given")")"
     else
-        kit="$given"
+        kit="$(realpath -m "$given")"
     fi
     if ! is_kit "$kit"; then
         say "TARNWICK_QT_WINDOWS_KIT=$given is not a Qt for Windows kit (no lib/cmake/Qt6/qt.toolchain.cmake, bin/Qt6Widgets.dll)"
