@@ -2,13 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <cstdlib>
+#include <QtGlobal>
 
 #include "ui/Fonts.h"
 #include "ui/Runtime.h"
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     RegisterLessonFonts();
     FormatSettings.DecimalSeparator = u'.';

@@ -3,6 +3,8 @@
 #
 #   bash tools/setup.sh lesson   install what is missing, build, open the lesson window
 #   bash tools/setup.sh test     install what is missing, build normally and with sanitizers, run all tests
+#   bash tools/setup.sh windows  install what is missing, cross-build for 64-bit Windows, test it under Wine,
+#                                and leave a ZIP and an installer in build-windows/ (tools/windows/build.sh)
 #   bash tools/setup.sh web      install what is missing, build the lesson as a web page (build-web/), test it
 #                                in Chromium (tools/web/)
 #
@@ -24,12 +26,14 @@ readonly TEST_PACKAGES=(
     lintian devscripts desktop-file-utils appstream
     clang libclang-rt-14-dev
 )
+# What the Windows and the web commands need besides, to build the Linux helpers they compare with.
+readonly HELPER_PACKAGES=(libgtest-dev googletest)
 
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$repo_root"
 
 usage() {
-    echo "usage: bash tools/setup.sh lesson|test|web" >&2
+    echo "usage: bash tools/setup.sh lesson|test|windows|web" >&2
     exit 2
 }
 
@@ -135,10 +139,16 @@ main() {
         install_packages "${LESSON_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
         test_all
         ;;
+    windows)
+        install_packages "${LESSON_PACKAGES[@]}" "${HELPER_PACKAGES[@]}"
+        # The Windows build is compared with these two of the Linux build.
+        build build -DTARNWICK_TESTS=ON --target tarnwick-scene --target tarnwick_lesson_screen
+        bash tools/windows/build.sh build
+        ;;
     web)
-        install_packages
+        install_packages "${LESSON_PACKAGES[@]}" "${HELPER_PACKAGES[@]}"
         # The browser test measures its screenshots with the native end-to-end test's helper.
-        build build --target tarnwick_lesson_screen
+        build build -DTARNWICK_TESTS=ON --target tarnwick_lesson_screen
         bash tools/web/build-and-test.sh build/tests/e2e/tarnwick_lesson_screen
         ;;
     *) usage ;;

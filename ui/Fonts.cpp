@@ -1,5 +1,6 @@
 #include "ui/Fonts.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
@@ -60,6 +61,18 @@ QString ChooseUiFamily() {
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
 }
 
+// Qt's offscreen platform on Windows reads its fonts from one folder, by default one inside Qt's own
+// installation that holds none; the scene tool and the tests would then see only the embedded subsets. The
+// system's Fonts folder gives them the faces the lesson window finds. It is read when the font database is
+// first used, so this must come before any font is looked up.
+void ShowSystemFontsToHeadlessPlatform() {
+#if defined(Q_OS_WIN)
+    if (qEnvironmentVariableIsSet("QT_QPA_FONTDIR")) return;
+    const QString windows = qEnvironmentVariable("WINDIR", QStringLiteral("C:/Windows"));
+    qputenv("QT_QPA_FONTDIR", QDir(windows).filePath(QStringLiteral("Fonts")).toLocal8Bit());
+#endif
+}
+
 bool GuiApplicationExists() {
     return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
 }
@@ -67,6 +80,7 @@ bool GuiApplicationExists() {
 }  // namespace
 
 void RegisterLessonFonts() {
+    ShowSystemFontsToHeadlessPlatform();
     // Adding a family that is already listed changes nothing, so this part is safe to repeat as it is.
     for (const FamilyMapping& mapping : LessonFamilyMappings())
         QFont::insertSubstitutions(mapping.asked, mapping.answers);

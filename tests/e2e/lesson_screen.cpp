@@ -1,7 +1,8 @@
 // Reads a screenshot of the lesson window and reports, as name=value lines for a shell to evaluate, what the
-// end-to-end tests look for: which step buttons are drawn, a fingerprint of the number row, how far the speed
-// slider's groove is filled, how much navy text stands in each row of each arrangement block of the panel,
-// and over the whole board how much is the title band's navy, navy of any kind, or black (blanked).
+// end-to-end tests look for: which step buttons are drawn, how much of the title is drawn, a fingerprint of
+// the number row, how far the speed slider's groove is filled, how much navy text stands in each row of each
+// arrangement block of the panel, and over the whole board how much is the title band's navy, navy of any
+// kind, or black (blanked).
 //
 //   lesson_screen SCREENSHOT WINDOW_X WINDOW_Y
 #include <QImage>
@@ -65,6 +66,10 @@ bool Black(QRgb p) {
 bool BandNavy(QRgb p) {
     return qRed(p) < 24 && qGreen(p) < 24 && qBlue(p) >= 112 && qBlue(p) <= 144;
 }
+// The title's green on the navy band.
+bool Lime(QRgb p) {
+    return qGreen(p) >= 200 && qRed(p) <= 100 && qBlue(p) <= 100;
+}
 // The blue with which the style fills the slider's groove up to the handle.
 bool GrooveFill(QRgb p) {
     return qRed(p) < 100 && qGreen(p) > 120 && qBlue(p) > 180;
@@ -98,6 +103,7 @@ int main(int argc, char** argv) {
     // Whether the problem changed: the number row's pixels.
     std::printf("number_row=%u\n",
                 screen.Fingerprint(kNumberRowX, kNumberRowY, kNumberRowWidth, kNumberRowHeight));
+    Report("title_lime", screen.Count(kBandX, kBandY, kBandWidth, kBandHeight, Lime));
 
     // A filled stretch near the right end of the 100-pixel track means the handle stands at FAST.
     Report("slider_fill_right", screen.Count(kSliderX + 66, kSliderY, 16, kSliderHeight, GrooveFill));

@@ -2,14 +2,18 @@
 // first one ended: the same components alive, no animation running, no timer
 // armed, and the process no bigger (within 1 MB).
 #include <gtest/gtest.h>
-#include <malloc.h>
-#include <unistd.h>
 
 #include <QImage>
 #include <QPainter>
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <optional>
+
+#if defined(__linux__)
+#include <malloc.h>
+#include <unistd.h>
+#endif
 
 #include "animation/uf_AnimationEffect.h"
 #include "app/MultipleDemo.h"
@@ -54,12 +58,16 @@ std::ostream& operator<<(std::ostream& out, const TLiveCount& c) {
 }
 
 // Resident set size, after handing free memory back to the system so that
-// only memory in use is counted.
-long ResidentBytes() {
+// only memory in use is counted; read from Linux's /proc, unknown elsewhere.
+std::optional<long> ResidentBytes() {
+#if defined(__linux__)
     malloc_trim(0);
     long pages = 0, resident = 0;
     std::ifstream("/proc/self/statm") >> pages >> resident;
     return resident * sysconf(_SC_PAGESIZE);
+#else
+    return std::nullopt;
+#endif
 }
 
 class LessonCycleLeakTest : public ::testing::Test {
@@ -115,22 +123,27 @@ TEST_F(LessonCycleLeakTest, AThousandLessonsEndWhereTheFirstEnded) {
     ASSERT_NO_FATAL_FAILURE(PlayLesson());
     ASSERT_NO_FATAL_FAILURE(DrawProblem(1));
     const TLiveCount afterFirst = Count();
-    const long residentAfterFirst = ResidentBytes();
+    const std::optional<long> residentAfterFirst = ResidentBytes();
 
     for (int n = 2; n <= kLessons; ++n) {
         ASSERT_NO_FATAL_FAILURE(PlayLesson()) << "lesson " << n;
         ASSERT_NO_FATAL_FAILURE(DrawProblem(n)) << "lesson " << n;
     }
     const TLiveCount afterLast = Count();
-    const long growth = ResidentBytes() - residentAfterFirst;
+    const std::optional<long> residentAfterLast = ResidentBytes();
 
-    std::cout << "leak: after lesson 1: " << afterFirst << "; after lesson " << kLessons << ": " << afterLast
-              << "; resident growth " << growth << " bytes\n";
+    std::cout << "leak: after lesson 1: " << afterFirst << "; after lesson " << kLessons << ": " << afterLast;
+    if (residentAfterFirst && residentAfterLast)
+        std::cout << "; resident growth " << *residentAfterLast - *residentAfterFirst << " bytes";
+    std::cout << "\n";
     EXPECT_EQ(afterLast, afterFirst);
     EXPECT_EQ(afterFirst.presentation, 0) << "the new problem cleared the panel";
     EXPECT_EQ(afterFirst.animations, 0u);
+    if (!residentAfterFirst || !residentAfterLast)
+        GTEST_SKIP()
+            << "the counts held; the process's size is read from Linux's /proc and is not checked here";
 #ifndef TARNWICK_MEMORY_QUARANTINED
-    EXPECT_LE(growth, kAllowedGrowthBytes);
+    EXPECT_LE(*residentAfterLast - *residentAfterFirst, kAllowedGrowthBytes);
 #endif
 }
 

@@ -1,7 +1,7 @@
 #include "tools/scene/LessonSession.h"
 
 #include <QApplication>
-#include <cstdlib>
+#include <QtGlobal>
 #include <limits>
 
 #include "animation/uf_AnimationEffect.h"
@@ -58,6 +58,6 @@ double TLessonSession::Seconds() {
 }
 
 std::unique_ptr<QApplication> StartHeadlessPlatform(int& argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     return std::make_unique<QApplication>(argc, argv);
 }

@@ -53,6 +53,7 @@ private:
 };
 
 // Creates the QApplication on the offscreen platform. Call first thing in a
-// tool's main and keep it until main returns, after every session has gone:
-// Qt torn down in the exit handlers, after its thread storage, would crash.
+// tool's main: Qt takes its own options (`-platform NAME` picks another
+// platform) out of argc and argv. Keep it until main returns, after every
+// session has gone: Qt torn down in the exit handlers would crash.
 std::unique_ptr<QApplication> StartHeadlessPlatform(int& argc, char** argv);

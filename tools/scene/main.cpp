@@ -7,10 +7,12 @@
 #include "tools/scene/SceneScript.h"
 
 int main(int argc, char** argv) {
+    // Qt takes its own options (`-platform NAME`) out of the arguments first,
+    // so that only the script is left.
+    const auto platform = StartHeadlessPlatform(argc, argv);
     if (argc != 2) {
-        std::cerr << "usage: tarnwick-scene SCRIPT\n";
+        std::cerr << "usage: tarnwick-scene [-platform NAME] SCRIPT\n";
         return 2;
     }
-    const auto platform = StartHeadlessPlatform(argc, argv);
     return RunSceneScriptFile(argv[1], std::cerr);
 }
