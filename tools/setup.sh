@@ -31,38 +31,11 @@ readonly HELPER_PACKAGES=(libgtest-dev googletest)
 
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$repo_root"
+source tools/packages.sh
 
 usage() {
     echo "usage: bash tools/setup.sh lesson|test|windows|web" >&2
     exit 2
-}
-
-missing_packages() { # packages, of which those not installed are printed
-    local package
-    for package in "$@"; do
-        if [[ "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null)" != "install ok installed" ]]; then
-            echo "$package"
-        fi
-    done
-}
-
-install_packages() { # packages
-    local missing
-    mapfile -t missing < <(missing_packages "$@")
-    if ((${#missing[@]} == 0)); then
-        return
-    fi
-    local as_root=()
-    if ((EUID != 0)); then
-        if ! command -v sudo >/dev/null; then
-            echo "These packages are missing and installing them needs root: ${missing[*]}" >&2
-            exit 1
-        fi
-        as_root=(sudo)
-    fi
-    echo "Installing: ${missing[*]}"
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
 # A build folder keeps the generator it was first configured with; cmake refuses to switch.

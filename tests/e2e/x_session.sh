@@ -76,9 +76,11 @@ start_screen() {
     echo "Xvfb on display $DISPLAY"
 }
 
-# Starts the program and finds its window; sets window_id, window_x and window_y.
-start_lesson() {
-    "$program" >"$work/program.log" 2>&1 &
+# Starts the program (by the command given, or else as `$program`) and finds its window; sets window_id,
+# window_x and window_y.
+start_lesson() { # [command …]
+    if (($# == 0)); then set -- "$program"; fi
+    "$@" >"$work/program.log" 2>&1 &
     program_pid=$!
     window_id=$(timeout 60 xdotool search --sync --onlyvisible --name Velmora | head -n1) ||
         fail "no window named Velmora appeared"
@@ -93,7 +95,7 @@ find_window() { # sets window_x, window_y, WIDTH and HEIGHT from the window's pr
 }
 
 # What lesson_screen last reported (it also reports navy_block<1…6>_row<0…3>).
-problem_button=0 arrange_button=0 result_button=0 slider_fill_right=0 number_row=0
+problem_button=0 arrange_button=0 result_button=0 slider_fill_right=0 number_row=0 title_lime=0
 
 # Takes a screenshot and sets the shell variables that lesson_screen reports for it.
 look() { # file
@@ -132,7 +134,7 @@ navy_in_every_block() { # row minimum-pixels
     local block name
     for block in 1 2 3 4 5 6; do
         name="navy_block${block}_row$1"
-        ((${!name} > $2)) || return 1
+        ((${!name:-0} > $2)) || return 1
     done
 }
 

@@ -14,27 +14,11 @@ readonly WEB_PACKAGES=(emscripten qt6-base-dev-tools cmake ninja-build dpkg-dev 
 readonly BUILD_DIR=build-web
 
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+source "$repo_root/tools/packages.sh"
 cd "$repo_root"
 lesson_screen=$(realpath "${1:?usage: bash tools/web/build-and-test.sh LESSON_SCREEN}")
 
-install_missing_packages() {
-    local package missing=()
-    for package in "${WEB_PACKAGES[@]}"; do
-        if [[ "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null)" != "install ok installed" ]]; then
-            missing+=("$package")
-        fi
-    done
-    ((${#missing[@]} == 0)) && return
-    local as_root=()
-    if ((EUID != 0)); then
-        as_root=(sudo)
-    fi
-    echo "Installing: ${missing[*]}"
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-}
-
-install_missing_packages
+install_packages "${WEB_PACKAGES[@]}"
 kit=$(bash tools/web/qt-wasm-kit.sh)
 echo "Qt for WebAssembly: $kit"
 

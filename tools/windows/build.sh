@@ -18,31 +18,11 @@ readonly PACKAGES=(
 
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 readonly repo_root
+source "$repo_root/tools/packages.sh"
 readonly build_dir="$repo_root/build-windows"
 readonly wine_prefix="$build_dir/wine"
 
 say() { echo "windows: $*"; }
-
-install_missing_packages() {
-    local package missing=()
-    for package in "${PACKAGES[@]}"; do
-        if [[ "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null)" != "install ok installed" ]]; then
-            missing+=("$package")
-        fi
-    done
-    ((${#missing[@]} == 0)) && return
-    local as_root=()
-    if ((EUID != 0)); then
-        command -v sudo >/dev/null || {
-            echo "These packages are missing and installing them needs root: ${missing[*]}" >&2
-            exit 1
-        }
-        as_root=(sudo)
-    fi
-    say "installing: ${missing[*]}"
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-}
 
 # A build folder keeps the toolchain it was configured with; another kit needs a fresh configuration.
 forget_other_kit() {
@@ -104,7 +84,7 @@ main() {
     }
     local linux_build kit
     linux_build="$(cd "$1" && pwd)"
-    install_missing_packages
+    install_packages "${PACKAGES[@]}"
     kit="$(bash "$repo_root/tools/windows/qt-kit.sh" "$build_dir/qt-kit")"
     say "Qt kit: $kit"
     configure "$kit" "$linux_build"
