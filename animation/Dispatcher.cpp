@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "animation/uf_AnimationEffect.h"
 #include "ui/FloatAnimation.h"
 #include "ui/GlowEffect.h"
@@ -28,16 +30,19 @@ void TfAnimation::timStepByStepTimer(TObject*) {
     // exact, and setting the computer's clock neither freezes nor rushes the
     // presentation while the one-shot step timers keep their own time.
     const double PassTime_Second = double(Animation_Stopwatch.ElapsedMilliseconds()) / 1000;
+    const auto isDue = [PassTime_Second](double entry) {
+        return !(Animation_JobStart[JobNumberOf(entry)] >= PassTime_Second);
+    };
 
+    // Most ticks find nothing due: the pending list then stays as it is, and
+    // the walk only reads. Otherwise the jobs before the first due one stay
+    // pending, and the walk goes on from there dividing the rest.
+    const auto firstDue = std::find_if(Animation_Job.begin(), Animation_Job.end(), isDue);
+    if (firstDue == Animation_Job.end()) return;
     CurrentJob.clear();
-    RemainJob.clear();
-    for (double entry : Animation_Job) {
-        const int z = JobNumberOf(entry);
-        if (Animation_JobStart[z] >= PassTime_Second)
-            RemainJob.push_back(z);
-        else
-            CurrentJob.push_back(z);
-    }
+    RemainJob.assign(Animation_Job.begin(), firstDue);
+    for (auto it = firstDue; it != Animation_Job.end(); ++it)
+        (isDue(*it) ? CurrentJob : RemainJob).push_back(*it);
     Animation_Job.swap(RemainJob);
     // A job may reset the engine or record new jobs (a handler never does,
     // but nothing stops it); the walk goes over its own list regardless.
