@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "ui/Color_qt.h"
+#include "ui/PixelGrid_qt.h"
 
 void TRectangle::SetFillColor(TAlphaColor color) {
     if (color == fill_.Color) return;
@@ -26,6 +27,7 @@ void TRectangle::Paint(QPainter& painter) {
     const QRectF box(0, 0, Width(), Height());
     painter.fillRect(box, ToQColor(fill_.Color));
     if (!stroke_.Visible || stroke_.Thickness <= 0) return;
+    if (stroke_.Thickness == 1 && FillOnePixelOutline(painter, box, ToQColor(stroke_.Color))) return;
     // The outline lies inside the box, as the framework draws it.
     const double half = stroke_.Thickness / 2.0;
     painter.setPen(
