@@ -25,16 +25,29 @@ command -v wine >/dev/null || {
 [[ -f "$setup" ]] || fail "no installer at $setup (build target windows_package first)"
 
 run() { timeout -k 10 "$DEADLINE_SECONDS" "$@"; }
-# A folder of the Windows environment (%NAME%) as a Linux path.
+# A folder of the Windows environment (%NAME%) as a Linux path, or nothing. Wine has been seen, once in a
+# loaded CI run, to print nothing for such a question, so an empty answer is asked again.
 windows_folder() {
-    local windows
-    windows=$(run wine cmd /c "echo %$1%" | tr -d '\r')
-    run winepath -u "$windows" | tr -d '\r'
+    local attempt windows linux
+    for attempt in 1 2 3; do
+        windows=$(run wine cmd /c "echo %$1%" | tr -d '\r')
+        if [[ "$windows" == [A-Za-z]:\\* ]]; then
+            linux=$(run winepath -u "$windows" | tr -d '\r')
+            if [[ "$linux" == /* ]]; then
+                echo "$linux"
+                return
+            fi
+        fi
+        sleep "$attempt"
+    done
 }
 registered() { run wine reg query "$1" >/dev/null 2>&1; }
 
-folder="$(windows_folder LOCALAPPDATA)/Programs/Tarnwick"
-shortcut="$(windows_folder APPDATA)/Microsoft/Windows/Start Menu/Programs/Tarnwick.lnk"
+local_data=$(windows_folder LOCALAPPDATA)
+roaming_data=$(windows_folder APPDATA)
+[[ -n "$local_data" && -n "$roaming_data" ]] || fail "Wine did not name %LOCALAPPDATA% and %APPDATA%"
+folder="$local_data/Programs/Tarnwick"
+shortcut="$roaming_data/Microsoft/Windows/Start Menu/Programs/Tarnwick.lnk"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
