@@ -18,6 +18,7 @@ fail() {
     echo "FAILED: $*"
     exit 1
 }
+trap 'echo "FAILED: line $LINENO: $BASH_COMMAND"' ERR
 command -v wine >/dev/null || {
     echo "SKIPPED: wine is not installed (Debian packages wine, wine64)"
     exit "$SKIPPED"
@@ -70,8 +71,8 @@ echo "the teacher's own notes" >"$folder/notes.txt"
 run wine "$folder/uninstall.exe" /S "_?=$(run winepath -w "$folder" | tr -d '\r')" || fail "the uninstaller failed"
 rm -f "$folder/uninstall.exe" # run in place (_?=), the uninstaller cannot delete itself
 [[ -f "$folder/notes.txt" ]] || fail "the uninstaller removed a file it had not installed"
-left=$(cd "$folder" && find . -mindepth 1 ! -name notes.txt | head -n 5)
-[[ -z "$left" ]] || fail "the uninstaller left installed files behind: $left"
+left=$(cd "$folder" && find . -mindepth 1 ! -name notes.txt)
+[[ -z "$left" ]] || fail "the uninstaller left installed files behind: $(head -n 5 <<<"$left")"
 [[ ! -e "$shortcut" ]] || fail "the Start-menu entry is still there"
 registered "$KEY" && fail "$KEY is still registered"
 rm -rf "$folder"
