@@ -44,6 +44,9 @@ windows_folder() {
 }
 registered() { run wine reg query "$1" >/dev/null 2>&1; }
 
+# The previous test's wineserver lingers for a few seconds after its last program; a program that starts
+# while it shuts down has been seen to lose its answer, so this test starts once it has gone.
+run wineserver --wait
 local_data=$(windows_folder LOCALAPPDATA)
 roaming_data=$(windows_folder APPDATA)
 [[ -n "$local_data" && -n "$roaming_data" ]] || fail "Wine did not name %LOCALAPPDATA% and %APPDATA%"
@@ -58,7 +61,7 @@ for file in tarnwick.exe tarnwick-scene.exe uninstall.exe Qt6Widgets.dll libstdc
     [[ -f "$folder/$file" ]] || fail "$file is not in $folder"
 done
 [[ -f "$shortcut" ]] || fail "no Start-menu entry at $shortcut"
-registration=$(run wine reg query "$KEY" | tr -d '\r')
+registration=$(run wine reg query "$KEY" | tr -d '\r') || fail "$KEY is not registered"
 grep -q 'uninstall.exe' <<<"$registration" || fail "the uninstaller is not registered under $KEY: $registration"
 registered "$MACHINE_KEY" && fail "the installer wrote to $MACHINE_KEY"
 echo "installed into $folder; Start-menu entry and $KEY present"
