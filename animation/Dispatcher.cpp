@@ -5,6 +5,7 @@
 #include "ui/GlowEffect.h"
 #include "ui/Label.h"
 #include "ui/Rectangle.h"
+#include "ui/SimdState.h"
 
 namespace {
 // Reused from tick to tick: a tick allocates nothing once warmed up.
@@ -22,6 +23,10 @@ void Enable(const TWeak<TFloatAnimation>& animation) {
 }  // namespace
 
 void TfAnimation::timStepByStepTimer(TObject*) {
+    // Whatever ran before (a frame's 256-bit fills, for one) may leave the
+    // upper halves of the vector registers in use; the walk's 128-bit
+    // instructions would then each pay for a merge, up to four times its cost.
+    SettleVectorUnit();
     if (Animation_Job.empty()) {
         timStepByStep->SetEnabled(false);
         return;
