@@ -21,8 +21,8 @@ inline bool ShiftsByWholePixels(const QPainter& painter) {
 // outline. False where the box or the painter is off the grid: stroke it then.
 inline bool FillOnePixelOutline(QPainter& painter, const QRectF& box, const QColor& colour) {
     const double x = box.x(), y = box.y(), w = box.width(), h = box.height();
-    if (w < 1 || h < 1 || x != std::round(x) || y != std::round(y) || w != std::round(w) || h != std::round(h) ||
-        !ShiftsByWholePixels(painter))
+    if (w < 1 || h < 1 || x != std::round(x) || y != std::round(y) || w != std::round(w) ||
+        h != std::round(h) || !ShiftsByWholePixels(painter))
         return false;
     if (w < 3 || h < 3) {
         painter.fillRect(box, colour);
