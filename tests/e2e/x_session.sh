@@ -138,6 +138,12 @@ navy_in_every_block() { # row minimum-pixels
     done
 }
 
+# After "排列方法": every block has its heading and its product, and only "計算結果" is shown.
+walkthrough_shown() {
+    shown "$result_button" && ! shown "$arrange_button" && ! shown "$problem_button" &&
+        navy_in_every_block 0 150 && navy_in_every_block 1 100
+}
+
 # Waits for the program to end by itself; sets exit_status.
 wait_for_exit() { # description of what should have ended it
     local i
